@@ -1,0 +1,114 @@
+#include "ModuleManager.h"
+
+#include "Corvane/CMDL_Module.h"
+#include "Ferrolib/BSS_Trace.h"
+
+#include <QList>
+
+#include <mutex>
+#include <utility>
+
+namespace KestraPlatform {
+namespace ModuleManager {
+
+namespace {
+
+struct ModulesS
+{
+    std::recursive_mutex oMutex;
+    QList<CMDL::ModuleFactoryI*> lstFactories;
+    QList<std::pair<CMDL::ModuleFactoryI*, CMDL::ModuleI*>> lstModules;
+};
+
+ModulesS& modules()
+{
+    static ModulesS s_oModules;
+    return s_oModules;
+}
+
+BSS::TraceChannelC& trace()
+{
+    static BSS::TraceChannelC s_oTrace("Modules");
+    return s_oTrace;
+}
+
+} // namespace
+
+bool registerFactory(bool bRegister, CMDL::ModuleFactoryI* pFactory)
+{
+    if (!pFactory)
+        return false;
+    std::lock_guard<std::recursive_mutex> oLock(modules().oMutex);
+    if (bRegister) {
+        if (!modules().lstFactories.contains(pFactory))
+            modules().lstFactories.append(pFactory);
+        return true;
+    }
+    modules().lstFactories.removeOne(pFactory);
+    return true;
+}
+
+int factoryCount()
+{
+    std::lock_guard<std::recursive_mutex> oLock(modules().oMutex);
+    return modules().lstFactories.size();
+}
+
+void createAndInitModules()
+{
+    std::lock_guard<std::recursive_mutex> oLock(modules().oMutex);
+    QList<CMDL::ModuleI*> lstCreated;
+    for (CMDL::ModuleFactoryI* pFactory : modules().lstFactories) {
+        bool bHasModule = false;
+        for (const auto& rEntry : modules().lstModules)
+            bHasModule = bHasModule || rEntry.first == pFactory;
+        if (bHasModule)
+            continue;
+        if (CMDL::ModuleI* pModule = pFactory->createModule()) {
+            modules().lstModules.append({pFactory, pModule});
+            lstCreated.append(pModule);
+        }
+    }
+    for (CMDL::ModuleI* pModule : lstCreated)
+        pModule->initModule(1);
+    for (CMDL::ModuleI* pModule : lstCreated)
+        pModule->registerServices(1);
+    trace().write("%d module(s) created and initialised.\n", int(lstCreated.size()));
+}
+
+void startModules()
+{
+    std::lock_guard<std::recursive_mutex> oLock(modules().oMutex);
+    for (const auto& rEntry : modules().lstModules)
+        rEntry.second->startModule(1);
+}
+
+void stopAndDestroyModules(int iWaitMs)
+{
+    QList<std::pair<CMDL::ModuleFactoryI*, CMDL::ModuleI*>> lstModules;
+    {
+        std::lock_guard<std::recursive_mutex> oLock(modules().oMutex);
+        lstModules.swap(modules().lstModules);
+    }
+    for (const auto& rEntry : lstModules) {
+        if (!rEntry.second->waitUntilStopped(iWaitMs))
+            trace().write("A module did not stop within %d ms.\n", iWaitMs);
+    }
+    for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
+        it->second->stopModule(1);
+    for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
+        it->second->unregisterServices(1);
+    for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
+        it->second->deinitModule(1);
+    for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
+        delete it->second;
+}
+
+int moduleCount()
+{
+    std::lock_guard<std::recursive_mutex> oLock(modules().oMutex);
+    return modules().lstModules.size();
+}
+
+} // namespace ModuleManager
+} // namespace KestraPlatform

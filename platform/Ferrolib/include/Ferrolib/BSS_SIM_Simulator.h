@@ -1,0 +1,19 @@
+#pragma once
+// Set-up of the desktop simulator: where the simulated instrument keeps its files and settings.
+#include <QString>
+
+namespace BSS {
+namespace SIM {
+
+enum HiveE { HIVE_CURRENT_USER = 0, HIVE_LOCAL_MACHINE = 1 };
+
+void setFileSystemRoot(const char* strLatin1Path);
+QString fileSystemRoot();
+void setRegistryRoot(HiveE eHive, const wchar_t* pwszKey);
+QString registryRoot();
+HiveE registryRootHive();
+// The simulator's own settings ("Configuration/SDCard", "Settings/..."), as a native path.
+QString simulatorSettingsPath();
+
+} // namespace SIM
+} // namespace BSS

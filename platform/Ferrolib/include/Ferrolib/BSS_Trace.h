@@ -1,0 +1,44 @@
+#pragma once
+// Named trace channels of the platform log.
+#include <QList>
+#include <QString>
+
+namespace BSS {
+
+class TraceChannelC
+{
+public:
+    explicit TraceChannelC(const char* strName);
+    ~TraceChannelC();
+    TraceChannelC(const TraceChannelC&) = delete;
+    TraceChannelC& operator=(const TraceChannelC&) = delete;
+
+    void write(const char* strFormat, ...) __attribute__((format(printf, 2, 3)));
+    void writeLevel(int iLevel, const char* strFormat, ...) __attribute__((format(printf, 3, 4)));
+    const char* name() const;
+
+private:
+    char m_strName[64];
+};
+
+// Trace levels for writeLevel.
+enum TraceLevelE { TRACE_INFO = 0, TRACE_WARNING = 1, TRACE_ERROR = 2 };
+
+// Writes one finished line under a channel name (trailing line ends are dropped).
+void traceLine(const QString& strChannel, const QString& strText);
+
+namespace TEST {
+
+struct TraceS
+{
+    QString strChannel;
+    QString strText;
+};
+
+// The most recent lines of this process (bounded), oldest first.
+QList<TraceS> traces();
+QStringList traceTexts(const QString& strChannel);
+void clearTraces();
+
+} // namespace TEST
+} // namespace BSS

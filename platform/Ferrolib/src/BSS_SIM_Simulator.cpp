@@ -1,0 +1,65 @@
+#include "Ferrolib/BSS_SIM_Simulator.h"
+
+#include "PlatformFolders.h"
+
+#include <QMutex>
+
+namespace BSS {
+namespace SIM {
+
+namespace {
+
+struct SimulatorS
+{
+    QMutex oMutex;
+    QString strRegistryRoot = QStringLiteral("Software\\Kestra\\Vela40 Simulator");
+    HiveE eHive = HIVE_CURRENT_USER;
+};
+
+SimulatorS& simulator()
+{
+    static SimulatorS s_oSimulator;
+    return s_oSimulator;
+}
+
+} // namespace
+
+void setFileSystemRoot(const char* strLatin1Path)
+{
+    KestraPlatform::setSimDataDir(QString::fromLatin1(strLatin1Path ? strLatin1Path : ""));
+    KestraPlatform::ensureDir(KestraPlatform::simDataDir());
+}
+
+QString fileSystemRoot()
+{
+    return KestraPlatform::simDataDir();
+}
+
+void setRegistryRoot(HiveE eHive, const wchar_t* pwszKey)
+{
+    QMutexLocker oLock(&simulator().oMutex);
+    simulator().eHive = eHive;
+    simulator().strRegistryRoot = QString::fromWCharArray(pwszKey ? pwszKey : L"");
+}
+
+QString registryRoot()
+{
+    QMutexLocker oLock(&simulator().oMutex);
+    return simulator().strRegistryRoot;
+}
+
+HiveE registryRootHive()
+{
+    QMutexLocker oLock(&simulator().oMutex);
+    return simulator().eHive;
+}
+
+QString simulatorSettingsPath()
+{
+    const QString strHive = registryRootHive() == HIVE_LOCAL_MACHINE ? QStringLiteral("HKEY_LOCAL_MACHINE")
+                                                                     : QStringLiteral("HKEY_CURRENT_USER");
+    return strHive + "\\" + registryRoot();
+}
+
+} // namespace SIM
+} // namespace BSS

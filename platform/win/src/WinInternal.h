@@ -1,0 +1,24 @@
+#pragma once
+// Internals shared by the pieces of the desktop Win32 layer.
+#include <windows.h>
+
+#include <QString>
+
+namespace KestraWin {
+
+// The eventfd that is readable while the calling thread's message queue holds messages.
+int threadQueueFd();
+bool isLocalWindow(HWND hWnd);
+HWND findLocalWindow(const QString& strClass, const QString& strTitle, bool bAnyTitle);
+// Returns whether the window was visible before.
+bool showLocalWindow(HWND hWnd, int iCmdShow);
+bool isLocalWindowZoomed(HWND hWnd);
+
+// Top-level Qt windows announced in the runtime folder (any process of this root).
+HWND findAnnouncedWindow(const QString& strTitle);
+bool isAnnouncedWindow(HWND hWnd);
+bool isAnnouncedWindowZoomed(HWND hWnd);
+bool showAnnouncedWindow(HWND hWnd, int iCmdShow);
+bool foregroundAnnouncedWindow(HWND hWnd);
+
+} // namespace KestraWin

@@ -1,0 +1,74 @@
+#include "KestraTest.h"
+
+#include "Ferrolib/BSS_Assert.h"
+#include "Ferrolib/BSS_Trace.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace KestraTest {
+
+namespace {
+QTemporaryDir* s_pRoot = nullptr;
+}
+
+QString prepareSimRoot()
+{
+    if (!s_pRoot) {
+        s_pRoot = new QTemporaryDir(QDir::tempPath() + "/kestra-test-XXXXXX");
+        qputenv("KESTRA_SIM_ROOT", QFile::encodeName(s_pRoot->path()));
+        qunsetenv("KESTRA_PLATFORM_KIND");
+        std::atexit([] { delete s_pRoot; s_pRoot = nullptr; });
+    }
+    return s_pRoot->path();
+}
+
+QString simRoot()
+{
+    return prepareSimRoot();
+}
+
+QString simDataDir()
+{
+    return simRoot() + "/Documents/KestraToolkit/Vela40";
+}
+
+QString binDir()
+{
+    return QStringLiteral(KESTRA_BIN_DIR);
+}
+
+bool waitFor(const std::function<bool()>& fnReady, int iTimeoutMs)
+{
+    QElapsedTimer oTimer;
+    oTimer.start();
+    while (!fnReady()) {
+        if (oTimer.elapsed() > iTimeoutMs)
+            return false;
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+QStringList traces(const QString& strChannel)
+{
+    return BSS::TEST::traceTexts(strChannel);
+}
+
+QStringList assertTexts()
+{
+    return BSS::TEST::assertTexts();
+}
+
+void clearReports()
+{
+    BSS::TEST::clearAssertReports();
+    BSS::TEST::clearTraces();
+}
+
+} // namespace KestraTest

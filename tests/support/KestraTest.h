@@ -1,0 +1,49 @@
+#pragma once
+// Shared test support: a private simulator root per test process and helpers to wait for
+// traces and assertion reports of the platform stand-in.
+#include <QString>
+#include <QStringList>
+#include <QtTest>
+
+#include <functional>
+
+namespace KestraTest {
+
+// Creates a fresh temporary KESTRA_SIM_ROOT for this process (kept until exit).
+QString prepareSimRoot();
+QString simRoot();
+QString simDataDir();
+// Directory of the built program and libraries.
+QString binDir();
+
+// Waits (processing events) until the predicate holds; false on time-out.
+bool waitFor(const std::function<bool()>& fnReady, int iTimeoutMs = 5000);
+
+QStringList traces(const QString& strChannel);
+QStringList assertTexts();
+void clearReports();
+
+} // namespace KestraTest
+
+// A QtTest main that first gives the process its own simulator root and offscreen Qt.
+#define KESTRA_TEST_MAIN(TestObject)                                                         \
+    int main(int argc, char** argv)                                                          \
+    {                                                                                        \
+        KestraTest::prepareSimRoot();                                                        \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                             \
+        QApplication oApp(argc, argv);                                                       \
+        TestObject oTest;                                                                    \
+        QTEST_SET_MAIN_SOURCE_PATH                                                           \
+        return QTest::qExec(&oTest, argc, argv);                                             \
+    }
+
+// For tests that must create the application object themselves.
+#define KESTRA_TEST_MAIN_NOAPP(TestObject)                                                   \
+    int main(int argc, char** argv)                                                          \
+    {                                                                                        \
+        KestraTest::prepareSimRoot();                                                        \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                             \
+        TestObject oTest;                                                                    \
+        QTEST_SET_MAIN_SOURCE_PATH                                                           \
+        return QTest::qExec(&oTest, argc, argv);                                             \
+    }
