@@ -1,0 +1,82 @@
+#pragma once
+// An application: a graph of states built from the application's tables and run modally.
+#include "V40_APP_ExitCode.h"
+
+#include <QHash>
+#include <QScopedPointer>
+#include <QSharedPointer>
+
+class QWidget;
+
+namespace V40 {
+namespace APP {
+
+class ApplicationStateBaseC;
+class ApplicationModelBaseC;
+
+class AbstractApplicationC
+{
+public:
+    AbstractApplicationC();
+    virtual ~AbstractApplicationC();
+
+    AbstractApplicationC(const AbstractApplicationC&) = delete;
+    AbstractApplicationC& operator=(const AbstractApplicationC&) = delete;
+
+    // Asked by the menu item before run(); default true.
+    virtual bool canStart();
+    // Builds the state graph, creates the model, executes the first state (returns when the whole
+    // run is over), deletes model and states and returns the result code. Not overridden.
+    virtual int run();
+    virtual int getFirstStateId() = 0;
+    // The successor of a state for an exit code, or -1 (end of the application), or -2 (none).
+    virtual int getNextStateId(int iStateId, int iExitCode) = 0;
+    // A new state, owned by the caller. Default: null for -1, a new InvalidStateC otherwise.
+    virtual ApplicationStateBaseC* createState(int iStateId);
+    // Creates the application's model and installs it with setModel(). Default: a plain
+    // ApplicationModelBaseC.
+    virtual void createModel();
+
+    // Get or create the state of iStateId, resolving its successors recursively; an identifier
+    // without a state is kept as a null entry so that it is not asked for twice.
+    QSharedPointer<ApplicationStateBaseC> getState(int iStateId);
+
+    // Installs the model (owned); the previous one is deleted. Installing the model that is
+    // already installed does nothing.
+    void setModel(ApplicationModelBaseC* pModel);
+    // The model while the application runs, else null.
+    ApplicationModelBaseC* getModel() const;
+
+    // True while run() executes.
+    bool isRunning() const;
+    // Number of entries of the state map (null entries included).
+    int stateCount() const;
+
+    // The exit-code allocator, also reachable unqualified from applications.
+    static int newExitCode() { return V40::APP::newExitCode(); }
+    static int lastExitCode() { return V40::APP::lastExitCode(); }
+    static inline const int& s_iExitCodeSuccess = V40::APP::s_iExitCodeSuccess;
+    static inline const int& s_iExitCodeFail = V40::APP::s_iExitCodeFail;
+
+private:
+    QScopedPointer<ApplicationModelBaseC> m_spModel;
+    QHash<int, QSharedPointer<ApplicationStateBaseC>> m_mapStates;
+    bool m_bRunning;
+};
+
+// Clears the keyboard focus when the widget that holds it is a value widget
+// (V40::GUI::ValueWidgetC), so that a pending edit is committed to its model.
+// The focus widget counts as a value widget when it, or one of its ancestors in the same window,
+// passes isValueWidget(); its own focus is then cleared.
+void clearValueWidgetFocus();
+
+// The seam between the state machine and the value widgets. By default a widget is a value
+// widget when its meta-object inherits "V40::GUI::ValueWidgetC" (so the value widgets need no
+// registration: any QObject-derived class of that name and its subclasses qualify).
+// setValueWidgetTest() replaces the test (null restores the default) and returns the previous one.
+using ValueWidgetTestF = bool (*)(const QWidget* pWidget);
+bool isValueWidget(const QWidget* pWidget);
+ValueWidgetTestF setValueWidgetTest(ValueWidgetTestF fnTest);
+
+} // namespace APP
+} // namespace V40

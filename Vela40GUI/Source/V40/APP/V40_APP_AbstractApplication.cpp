@@ -1,0 +1,184 @@
+#include "V40_APP_AbstractApplication.h"
+
+#include "V40_APP_ApplicationModelBase.h"
+#include "V40_APP_ApplicationStateBase.h"
+#include "V40_APP_InvalidState.h"
+#include "V40_GUI_UTI_Trace.h"
+
+#include "Ferrolib/BSS_Assert.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#define V40_APP_REPORT(text) BSS_ASSERT_REPORT((text), "V40_APP_AbstractApplication", __LINE__)
+
+namespace V40 {
+namespace APP {
+
+AbstractApplicationC::AbstractApplicationC()
+    : m_bRunning(false)
+{
+}
+
+AbstractApplicationC::~AbstractApplicationC()
+{
+    // States first: they may still refer to the model while they are destroyed.
+    m_mapStates.clear();
+    m_spModel.reset();
+}
+
+bool AbstractApplicationC::canStart()
+{
+    return true;
+}
+
+int AbstractApplicationC::run()
+{
+    // A nested run() of the same application would destroy the states that are executing
+    // further up the call stack.
+    if (m_bRunning) {
+        V40_APP_REPORT("!m_bRunning");
+        return RESULT_NONE;
+    }
+    m_bRunning = true;
+
+    // Every run builds its own graph, also after a run that found no first state.
+    m_mapStates.clear();
+
+    const QSharedPointer<ApplicationStateBaseC> spFirst = getState(getFirstStateId());
+    if (!spFirst) {
+        V40_APP_REPORT("Do not have a first state.");
+        m_bRunning = false;
+        return RESULT_NO_FIRST_STATE;
+    }
+
+    int iSuccessors = 0;
+    for (auto it = m_mapStates.cbegin(); it != m_mapStates.cend(); ++it) {
+        if (it.value())
+            iSuccessors += it.value()->successorCount();
+    }
+    V40_TRACE << QStringLiteral("Application: Got %1 states with a total of %2 successor states.\n")
+                     .arg(m_mapStates.size())
+                     .arg(iSuccessors);
+
+    createModel();
+
+    spFirst->execute();
+
+    int iResult = RESULT_NONE;
+    if (m_spModel) {
+        iResult = m_spModel->getResultCode();
+    } else {
+        // A programming error (createModel() installed none, or a state removed it): report it
+        // and return "no result" rather than crash.
+        V40_APP_REPORT("m_spModel");
+    }
+    m_spModel.reset();
+
+    m_mapStates.clear();
+    m_bRunning = false;
+    return iResult;
+}
+
+ApplicationStateBaseC* AbstractApplicationC::createState(int iStateId)
+{
+    if (iStateId == -1)
+        return nullptr;
+    return new InvalidStateC();
+}
+
+void AbstractApplicationC::createModel()
+{
+    setModel(new ApplicationModelBaseC());
+}
+
+QSharedPointer<ApplicationStateBaseC> AbstractApplicationC::getState(int iStateId)
+{
+    const auto itFound = m_mapStates.constFind(iStateId);
+    if (itFound != m_mapStates.cend())
+        return itFound.value();
+
+    // Inserted before the successors are resolved, so that cycles find this entry.
+    const QSharedPointer<ApplicationStateBaseC> spState(createState(iStateId));
+    m_mapStates.insert(iStateId, spState);
+
+    if (spState) {
+        spState->setApplication(this);
+        if (iStateId != -2) {
+            const int iLastExitCode = lastExitCode();
+            for (int iExitCode = 0; iExitCode <= iLastExitCode; ++iExitCode) {
+                const int iNext = getNextStateId(iStateId, iExitCode);
+                if (iNext != -2)
+                    spState->setSuccessor(iExitCode, getState(iNext));
+            }
+        }
+    }
+    return m_mapStates.value(iStateId);
+}
+
+void AbstractApplicationC::setModel(ApplicationModelBaseC* pModel)
+{
+    if (m_spModel.data() == pModel)
+        return;
+    m_spModel.reset(pModel);
+}
+
+ApplicationModelBaseC* AbstractApplicationC::getModel() const
+{
+    return m_spModel.data();
+}
+
+bool AbstractApplicationC::isRunning() const
+{
+    return m_bRunning;
+}
+
+int AbstractApplicationC::stateCount() const
+{
+    return m_mapStates.size();
+}
+
+// --- focus of value widgets -------------------------------------------------------------------
+
+namespace {
+
+bool defaultValueWidgetTest(const QWidget* pWidget)
+{
+    return pWidget && pWidget->inherits("V40::GUI::ValueWidgetC");
+}
+
+ValueWidgetTestF s_fnValueWidgetTest = &defaultValueWidgetTest;
+
+} // namespace
+
+bool isValueWidget(const QWidget* pWidget)
+{
+    return pWidget && s_fnValueWidgetTest(pWidget);
+}
+
+ValueWidgetTestF setValueWidgetTest(ValueWidgetTestF fnTest)
+{
+    const ValueWidgetTestF fnPrevious = s_fnValueWidgetTest;
+    s_fnValueWidgetTest = fnTest ? fnTest : &defaultValueWidgetTest;
+    return fnPrevious;
+}
+
+void clearValueWidgetFocus()
+{
+    QWidget* pFocus = QApplication::focusWidget();
+    if (!pFocus)
+        return;
+    // The value widget itself holds the focus; its editor may hold it instead, so the
+    // ancestors up to the window count too.
+    for (const QWidget* pWidget = pFocus; pWidget; pWidget = pWidget->parentWidget()) {
+        if (isValueWidget(pWidget)) {
+            pFocus->clearFocus();
+            return;
+        }
+        if (pWidget->isWindow())
+            break;
+    }
+}
+
+} // namespace APP
+} // namespace V40
