@@ -1,7 +1,7 @@
 #include "KTX/UTI/KTX_UTI_Date.h"
 
 #include "Ferrolib/BSS_Assert.h"
-#include "Pelletlib/CFA_DateTime.h"
+#include "Pelletlib/CNV_DateTime.h"
 
 #include <QRegularExpression>
 
@@ -64,19 +64,19 @@ DateC::DateC(int iYear, int iMonth, int iDay)
 
 DateC DateC::fromDateTime(double dDateTime)
 {
-    CFA::DateTimeS sParts;
-    if (!CFA::splitDateTime(dDateTime, sParts))
+    CNV::DateTimeS sParts;
+    if (!CNV::splitDateTime(dDateTime, sParts))
         return DateC();
     return DateC(sParts.iYear, sParts.iMonth, sParts.iDay);
 }
 
 double DateC::toDateTime() const
 {
-    CFA::DateTimeS sParts;
+    CNV::DateTimeS sParts;
     sParts.iYear = m_iYear;
     sParts.iMonth = m_iMonth;
     sParts.iDay = m_iDay;
-    return CFA::joinDateTime(sParts);
+    return CNV::joinDateTime(sParts);
 }
 
 bool DateC::fromString(const QString& strText, int iDateFormat)

@@ -1,6 +1,6 @@
 #include "KTX/UTI/KTX_UTI_Time.h"
 
-#include "Pelletlib/CFA_DateTime.h"
+#include "Pelletlib/CNV_DateTime.h"
 
 #include <QRegularExpression>
 
@@ -20,22 +20,22 @@ TimeC::TimeC(int iHour, int iMinute, int iSecond)
 
 TimeC TimeC::fromDateTime(double dDateTime)
 {
-    CFA::DateTimeS sParts;
-    if (!CFA::splitDateTime(dDateTime, sParts))
+    CNV::DateTimeS sParts;
+    if (!CNV::splitDateTime(dDateTime, sParts))
         return TimeC();
     return TimeC(sParts.iHour, sParts.iMinute, sParts.iSecond);
 }
 
 double TimeC::toDateTime() const
 {
-    CFA::DateTimeS sParts;
+    CNV::DateTimeS sParts;
     sParts.iYear = 2000;
     sParts.iMonth = 1;
     sParts.iDay = 1;
     sParts.iHour = m_iHour;
     sParts.iMinute = m_iMinute;
     sParts.iSecond = m_iSecond;
-    return CFA::joinDateTime(sParts);
+    return CNV::joinDateTime(sParts);
 }
 
 bool TimeC::fromString(const QString& strText)

@@ -1,7 +1,7 @@
 #include "KTX/UTI/KTX_UTI_UsFootInch16th.h"
 
 #include "KTX/UTI/KTX_UTI_FormatMarks.h"
-#include "Pelletlib/CFA_Length.h"
+#include "Pelletlib/CNV_Length.h"
 
 #include <climits>
 
@@ -41,8 +41,8 @@ UsFootInch16thC::UsFootInch16thC(int iFeet, int iInches, int iSixteenths, bool b
 
 UsFootInch16thC::UsFootInch16thC(double dUsFeet)
 {
-    CFA::FootInch16thS sParts;
-    CFA::splitUsSurveyFeet(dUsFeet, sParts);
+    CNV::FootInch16thS sParts;
+    CNV::splitUsSurveyFeet(dUsFeet, sParts);
     m_iFeet = sParts.iFeet;
     m_iInches = sParts.iInches;
     m_iSixteenths = sParts.iSixteenths;
@@ -51,7 +51,7 @@ UsFootInch16thC::UsFootInch16thC(double dUsFeet)
 
 double UsFootInch16thC::toUsFeet() const
 {
-    return CFA::joinUsSurveyFeet(m_bPositive ? 1 : -1, m_iFeet, m_iInches, m_iSixteenths);
+    return CNV::joinUsSurveyFeet(m_bPositive ? 1 : -1, m_iFeet, m_iInches, m_iSixteenths);
 }
 
 bool UsFootInch16thC::fromString(const QString& strText)

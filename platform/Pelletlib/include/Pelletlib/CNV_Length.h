@@ -1,7 +1,7 @@
 #pragma once
 // Length conversions of the conversion library. Metres are the instrument's internal unit.
 
-namespace CFA {
+namespace CNV {
 
 // 1 international foot = 0.3048 m; 1 US survey foot = 1200/3937 m.
 constexpr double INTERNATIONAL_FOOT_METRES = 0.3048;
@@ -28,4 +28,4 @@ bool splitUsSurveyFeet(double dFeet, FootInch16thS& rsParts);
 // Inverse of the split: a negative sign makes the length negative, 0 and +1 keep it positive.
 double joinUsSurveyFeet(int iSign, int iFeet, int iInches, int iSixteenths);
 
-} // namespace CFA
+} // namespace CNV

@@ -1,8 +1,8 @@
-#include "Pelletlib/CFA_DateTime.h"
+#include "Pelletlib/CNV_DateTime.h"
 
 #include <cmath>
 
-namespace CFA {
+namespace CNV {
 
 namespace {
 
@@ -80,4 +80,4 @@ double joinDateTime(const DateTimeS& rsDateTime)
     return double(llSeconds) / double(kSecondsPerDay);
 }
 
-} // namespace CFA
+} // namespace CNV

@@ -7,7 +7,7 @@
 // 12:00:00, -0.25 is 1999-12-31 18:00:00. Splitting and joining are exact to the second and
 // inverse to each other.
 
-namespace CFA {
+namespace CNV {
 
 struct DateTimeS
 {
@@ -27,4 +27,4 @@ bool splitDateTime(double dDateTime, DateTimeS& rsDateTime);
 // day 0 the last day of the previous month, 24:00:00 the next day's midnight).
 double joinDateTime(const DateTimeS& rsDateTime);
 
-} // namespace CFA
+} // namespace CNV

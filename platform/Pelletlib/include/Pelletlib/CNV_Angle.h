@@ -1,7 +1,7 @@
 #pragma once
 // Sexagesimal split of angles of the conversion library.
 
-namespace CFA {
+namespace CNV {
 
 // The angle's sign (-1, 0 or +1) and its magnitude as whole degrees, whole minutes (0-59) and
 // seconds with their fraction (0 to below 60).
@@ -19,4 +19,4 @@ struct AngleDmsS
 // is not finite or whose degrees do not fit an int gives false and a zero split.
 bool splitRadians(double dRadians, AngleDmsS& rsDms);
 
-} // namespace CFA
+} // namespace CNV

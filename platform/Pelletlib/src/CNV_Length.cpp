@@ -1,9 +1,9 @@
-#include "Pelletlib/CFA_Length.h"
+#include "Pelletlib/CNV_Length.h"
 
 #include <climits>
 #include <cmath>
 
-namespace CFA {
+namespace CNV {
 
 namespace {
 constexpr long long kSixteenthsPerInch = 16;
@@ -56,4 +56,4 @@ double joinUsSurveyFeet(int iSign, int iFeet, int iInches, int iSixteenths)
     return iSign < 0 ? -dFeet : dFeet;
 }
 
-} // namespace CFA
+} // namespace CNV

@@ -1,9 +1,9 @@
-#include "Pelletlib/CFA_Angle.h"
+#include "Pelletlib/CNV_Angle.h"
 
 #include <climits>
 #include <cmath>
 
-namespace CFA {
+namespace CNV {
 
 namespace {
 constexpr double kPi = 3.141592653589793;
@@ -29,4 +29,4 @@ bool splitRadians(double dRadians, AngleDmsS& rsDms)
     return true;
 }
 
-} // namespace CFA
+} // namespace CNV

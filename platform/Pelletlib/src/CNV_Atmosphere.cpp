@@ -1,6 +1,6 @@
-#include "Pelletlib/CFA_Atmosphere.h"
+#include "Pelletlib/CNV_Atmosphere.h"
 
-namespace CFA {
+namespace CNV {
 
 double celsiusToFahrenheit(double dCelsius)
 {
@@ -32,4 +32,4 @@ double inHgToMillibar(double dInHg)
     return dInHg * MILLIBAR_PER_INHG;
 }
 
-} // namespace CFA
+} // namespace CNV

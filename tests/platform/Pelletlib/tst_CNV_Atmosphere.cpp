@@ -1,6 +1,6 @@
 #include "KestraTest.h"
 
-#include "Pelletlib/CFA_Atmosphere.h"
+#include "Pelletlib/CNV_Atmosphere.h"
 
 #include <cmath>
 
@@ -41,18 +41,18 @@ void TestAtmosphere::referencePoints()
     double dShown = 0.0;
     double dBack = 0.0;
     if (strQuantity == "F") {
-        dShown = CFA::celsiusToFahrenheit(dInternal);
-        dBack = CFA::fahrenheitToCelsius(dDisplay);
+        dShown = CNV::celsiusToFahrenheit(dInternal);
+        dBack = CNV::fahrenheitToCelsius(dDisplay);
     } else if (strQuantity == "mmHg") {
-        dShown = CFA::millibarToMmHg(dInternal);
-        dBack = CFA::mmHgToMillibar(dDisplay);
+        dShown = CNV::millibarToMmHg(dInternal);
+        dBack = CNV::mmHgToMillibar(dDisplay);
     } else {
-        dShown = CFA::millibarToInHg(dInternal);
-        dBack = CFA::inHgToMillibar(dDisplay);
+        dShown = CNV::millibarToInHg(dInternal);
+        dBack = CNV::inHgToMillibar(dDisplay);
     }
     QVERIFY2(std::fabs(dShown - dDisplay) <= dTolerance, qPrintable(QString::number(dShown, 'g', 15)));
     QVERIFY2(std::fabs(dBack - dInternal) <= dTolerance * 40, qPrintable(QString::number(dBack, 'g', 15)));
 }
 
 KESTRA_TEST_MAIN(TestAtmosphere)
-#include "tst_CFA_Atmosphere.moc"
+#include "tst_CNV_Atmosphere.moc"

@@ -2,7 +2,7 @@
 // Temperature and pressure conversions of the conversion library. Degrees Celsius and millibar
 // are the instrument's internal units.
 
-namespace CFA {
+namespace CNV {
 
 // Conventional millimetre of mercury = 133.322387415 Pa; the inch of mercury is 25.4 of them.
 constexpr double MILLIBAR_PER_MMHG = 1.33322387415;
@@ -16,4 +16,4 @@ double mmHgToMillibar(double dMmHg);
 double millibarToInHg(double dMillibar);
 double inHgToMillibar(double dInHg);
 
-} // namespace CFA
+} // namespace CNV

@@ -1,6 +1,6 @@
 #include "KestraTest.h"
 
-#include "Pelletlib/CFA_Length.h"
+#include "Pelletlib/CNV_Length.h"
 
 #include <cmath>
 #include <limits>
@@ -19,12 +19,12 @@ private slots:
 // The two feet differ by 2 parts per million; mixing them up shows at the millimetre.
 void TestLength::footDefinitions()
 {
-    QCOMPARE(CFA::internationalFeetToMetres(1000.0), 304.8);
-    QVERIFY(std::fabs(CFA::usSurveyFeetToMetres(1000.0) - 304.8006096012192) < 1e-9);
-    QVERIFY(std::fabs(CFA::metresToInternationalFeet(1.0) - 3.280839895013123) < 1e-12);
-    QVERIFY(std::fabs(CFA::metresToUsSurveyFeet(1.0) - 3.2808333333333333) < 1e-12);
-    QVERIFY(std::fabs(CFA::metresToUsSurveyFeet(CFA::usSurveyFeetToMetres(-1234.5)) + 1234.5) < 1e-9);
-    QVERIFY(std::fabs(CFA::metresToInternationalFeet(-0.3048) + 1.0) < 1e-15);
+    QCOMPARE(CNV::internationalFeetToMetres(1000.0), 304.8);
+    QVERIFY(std::fabs(CNV::usSurveyFeetToMetres(1000.0) - 304.8006096012192) < 1e-9);
+    QVERIFY(std::fabs(CNV::metresToInternationalFeet(1.0) - 3.280839895013123) < 1e-12);
+    QVERIFY(std::fabs(CNV::metresToUsSurveyFeet(1.0) - 3.2808333333333333) < 1e-12);
+    QVERIFY(std::fabs(CNV::metresToUsSurveyFeet(CNV::usSurveyFeetToMetres(-1234.5)) + 1234.5) < 1e-9);
+    QVERIFY(std::fabs(CNV::metresToInternationalFeet(-0.3048) + 1.0) < 1e-15);
 }
 
 void TestLength::split_data()
@@ -44,7 +44,7 @@ void TestLength::split_data()
     QTest::newRow("15.5 sixteenths carry into inches") << 15.5 / 192.0 << true << 1 << 0 << 1 << 0;
     QTest::newRow("just below 12 ft carry into feet") << 11.999 << true << 1 << 12 << 0 << 0;
     QTest::newRow("one inch in metres")
-        << CFA::metresToUsSurveyFeet(0.0254) << true << 1 << 0 << 1 << 0;
+        << CNV::metresToUsSurveyFeet(0.0254) << true << 1 << 0 << 1 << 0;
     QTest::newRow("tiny negative is zero") << -1e-9 << true << 0 << 0 << 0 << 0;
     QTest::newRow("feet beyond int") << 3.0e9 << false << 0 << 0 << 0 << 0;
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << false << 0 << 0
@@ -56,9 +56,9 @@ void TestLength::split_data()
 void TestLength::split()
 {
     QFETCH(double, dFeet);
-    CFA::FootInch16thS sParts;
+    CNV::FootInch16thS sParts;
     sParts.iFeet = 99;
-    QTEST(CFA::splitUsSurveyFeet(dFeet, sParts), "bOk");
+    QTEST(CNV::splitUsSurveyFeet(dFeet, sParts), "bOk");
     QTEST(sParts.iSign, "iSign");
     QTEST(sParts.iFeet, "iFeet");
     QTEST(sParts.iInches, "iInches");
@@ -71,13 +71,13 @@ void TestLength::splitJoinRoundTrip()
     for (int iFeet : {0, 1, 11, 12, 999, 123456, 2000000000}) {
         for (int iSixteenths = 0; iSixteenths < 192; ++iSixteenths) {
             for (int iSign : {-1, 1}) {
-                const double dFeet = CFA::joinUsSurveyFeet(iSign, iFeet, iSixteenths / 16, iSixteenths % 16);
+                const double dFeet = CNV::joinUsSurveyFeet(iSign, iFeet, iSixteenths / 16, iSixteenths % 16);
                 const bool bZero = iFeet == 0 && iSixteenths == 0;
                 QCOMPARE(dFeet < 0.0, iSign < 0 && !bZero);
-                CFA::FootInch16thS sParts;
+                CNV::FootInch16thS sParts;
                 const double dThroughMetres =
-                    CFA::metresToUsSurveyFeet(CFA::usSurveyFeetToMetres(dFeet));
-                QVERIFY(CFA::splitUsSurveyFeet(iFeet < 1000000 ? dThroughMetres : dFeet, sParts));
+                    CNV::metresToUsSurveyFeet(CNV::usSurveyFeetToMetres(dFeet));
+                QVERIFY(CNV::splitUsSurveyFeet(iFeet < 1000000 ? dThroughMetres : dFeet, sParts));
                 QCOMPARE(sParts.iSign, bZero ? 0 : iSign);
                 QCOMPARE(sParts.iFeet, iFeet);
                 QCOMPARE(sParts.iInches, iSixteenths / 16);
@@ -88,4 +88,4 @@ void TestLength::splitJoinRoundTrip()
 }
 
 KESTRA_TEST_MAIN(TestLength)
-#include "tst_CFA_Length.moc"
+#include "tst_CNV_Length.moc"

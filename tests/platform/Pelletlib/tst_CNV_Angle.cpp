@@ -1,6 +1,6 @@
 #include "KestraTest.h"
 
-#include "Pelletlib/CFA_Angle.h"
+#include "Pelletlib/CNV_Angle.h"
 
 #include <cmath>
 #include <limits>
@@ -53,8 +53,8 @@ void TestAngle::split()
 {
     QFETCH(double, dRadians);
     QFETCH(double, dSeconds);
-    CFA::AngleDmsS sDms;
-    QTEST(CFA::splitRadians(dRadians, sDms), "bOk");
+    CNV::AngleDmsS sDms;
+    QTEST(CNV::splitRadians(dRadians, sDms), "bOk");
     QTEST(sDms.iSign, "iSign");
     QTEST(sDms.iDegrees, "iDegrees");
     QTEST(sDms.iMinutes, "iMinutes");
@@ -68,8 +68,8 @@ void TestAngle::wholeSecondsSurviveRadians()
         const int iDegrees = iTotal / 3600;
         const int iMinutes = iTotal % 3600 / 60;
         const int iSeconds = iTotal % 60;
-        CFA::AngleDmsS sDms;
-        QVERIFY(CFA::splitRadians(-radiansOf(iDegrees, iMinutes, iSeconds), sDms));
+        CNV::AngleDmsS sDms;
+        QVERIFY(CNV::splitRadians(-radiansOf(iDegrees, iMinutes, iSeconds), sDms));
         QCOMPARE(sDms.iDegrees, iDegrees);
         QCOMPARE(sDms.iMinutes, iMinutes);
         QCOMPARE(static_cast<int>(sDms.dSeconds), iSeconds);
@@ -78,4 +78,4 @@ void TestAngle::wholeSecondsSurviveRadians()
 }
 
 KESTRA_TEST_MAIN(TestAngle)
-#include "tst_CFA_Angle.moc"
+#include "tst_CNV_Angle.moc"
