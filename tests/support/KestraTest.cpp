@@ -21,6 +21,12 @@ QString prepareSimRoot()
         s_pRoot = new QTemporaryDir(QDir::tempPath() + "/kestra-test-XXXXXX");
         qputenv("KESTRA_SIM_ROOT", QFile::encodeName(s_pRoot->path()));
         qunsetenv("KESTRA_PLATFORM_KIND");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            const QString strRuntime = s_pRoot->path() + "/xdg-runtime";
+            QDir().mkpath(strRuntime);
+            QFile::setPermissions(strRuntime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(strRuntime));
+        }
         std::atexit([] { delete s_pRoot; s_pRoot = nullptr; });
     }
     return s_pRoot->path();

@@ -5,6 +5,7 @@
 #include "GuiControl.h"
 #include "ModuleManager.h"
 #include "Quillbase/CMN_System.h"
+#include "Termination.h"
 
 #include <QMutex>
 #include <QString>
@@ -54,6 +55,8 @@ StartupConfigurationC& StartupConfigurationC::instance()
 
 void StartupConfigurationC::setStartupRegistryKey(const wchar_t* pwszKey)
 {
+    // The application's start-up begins here: from now on a termination signal closes it.
+    KestraPlatform::installTerminationHandlers();
     QMutexLocker oLock(&startup().oMutex);
     startup().strStartupKey = QString::fromWCharArray(pwszKey ? pwszKey : L"");
 }

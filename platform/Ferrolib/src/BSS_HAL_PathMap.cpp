@@ -16,7 +16,7 @@ namespace {
 
 // Folder names of memory devices 0 to 7 in the simulated file system.
 const char* const kDeviceDirs[DEVICE_COUNT] = {"Internal", "SDCard", "Flash", "RAM",
-                                               "USB",      "CF",     "GPS",   "Network"};
+                                               "USB",      "CF",     "Receiver", "Network"};
 
 QMutex s_oMutex;
 PathMapWinPC s_oDefaultPathMap;

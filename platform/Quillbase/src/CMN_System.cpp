@@ -5,6 +5,7 @@
 #include "Ferrolib/BSS_SIM_Simulator.h"
 #include "Ferrolib/BSS_Trace.h"
 #include "Quillbase/CDT_FIL_PathMapDefaultDirectory.h"
+#include "Termination.h"
 
 #include <QList>
 #include <QMutex>
@@ -35,6 +36,8 @@ struct SystemS
     std::atomic<bool> bLoaderMode{false};
     std::unique_ptr<CDT::FIL::PathMapDefaultDirectoryI> upProvider;
     std::atomic<HWND> hReceiver{nullptr};
+    // A termination signal that came before the receiver window existed.
+    std::atomic<bool> bClosePending{false};
     QList<BSS::HAL::ShutdownHookI*> lstHooks;
     int iSimulatorNumber = 0;
     bool bSimulatorFlagA = false;
@@ -62,6 +65,9 @@ void onTerminationSignal(int iSignal)
     (void)::write(s_aiSignalPipe[1], &cSignal, 1);
 }
 
+} // namespace
+
+// SIGTERM and SIGINT close the application as the platform would.
 void installTerminationHandlers()
 {
     static std::once_flag s_oOnce;
@@ -72,11 +78,10 @@ void installTerminationHandlers()
             char cSignal = 0;
             while (::read(s_aiSignalPipe[0], &cSignal, 1) == 1) {
                 trace().write("Termination signal %d: closing the application.\n", int(cSignal));
+                system().bClosePending = true;
                 HWND hReceiver = system().hReceiver.load();
-                if (!hReceiver || !PostMessageW(hReceiver, WM_CLOSE, 0, 0)) {
-                    std::signal(int(cSignal), SIG_DFL);
-                    std::raise(int(cSignal));
-                }
+                if (hReceiver && PostMessageW(hReceiver, WM_CLOSE, 0, 0))
+                    system().bClosePending = false;
             }
         }).detach();
         struct sigaction oAction {};
@@ -87,8 +92,6 @@ void installTerminationHandlers()
         sigaction(SIGINT, &oAction, nullptr);
     });
 }
-
-} // namespace
 
 void setLoaderMode(bool bLoaderMode)
 {
@@ -141,8 +144,8 @@ void setSimulatorFlagB(bool bFlag)
 void setReceiverWindow(HWND hWnd)
 {
     system().hReceiver = hWnd;
-    if (hWnd)
-        installTerminationHandlers();
+    if (hWnd && system().bClosePending.exchange(false))
+        PostMessageW(hWnd, WM_CLOSE, 0, 0);
 }
 
 HWND receiverWindow()
@@ -205,3 +208,12 @@ int PlatformStateC::getValue() const
 }
 
 } // namespace CMN
+
+namespace KestraPlatform {
+
+void installTerminationHandlers()
+{
+    CMN::installTerminationHandlers();
+}
+
+} // namespace KestraPlatform

@@ -1,0 +1,163 @@
+// The real program: single instance per simulator root, waking the running one, clean stop.
+#include "KestraProcess.h"
+#include "KestraTest.h"
+
+#include "Ferrolib/BSS_SYS_Event.h"
+#include "Quillbase/CMN_InstanceLock.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QWidget>
+
+class KestraToolkitTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void secondStartWakesTheFirstAndSigtermStopsCleanly()
+    {
+        QTemporaryDir oRoot;
+        KestraTest::ProgramC oFirst(oRoot.path());
+        QVERIFY(oFirst.start());
+        QVERIFY(oFirst.waitForText("Starting firmware (application mode: 3)"));
+        QVERIFY(oFirst.waitForText("Waiting for event..."));
+
+        KestraTest::ProgramC oSecond(oRoot.path());
+        QVERIFY(oSecond.start());
+        QVERIFY(oSecond.waitForFinished());
+        QCOMPARE(oSecond.exitCode(), 0);
+        QVERIFY(oSecond.output().contains("Application already running!"));
+        QVERIFY(!oSecond.output().contains("LoadLibrary"));
+        QVERIFY(oFirst.waitForText("Got start GUI event."));
+
+        QElapsedTimer oTimer;
+        oTimer.start();
+        oFirst.terminate();
+        QVERIFY(oFirst.waitForFinished(5000));
+        QVERIFY2(oTimer.elapsed() < 5000, "SIGTERM must end the program promptly");
+        QVERIFY(!oFirst.crashed());
+        QCOMPARE(oFirst.exitCode(), 0);
+        const QString strOutput = oFirst.output();
+        QVERIFY(strOutput.contains("Got stop application event."));
+        QVERIFY(strOutput.indexOf("Got stop application event.")
+                < strOutput.indexOf("Leaving Kestra Toolkit main with exit code 0."));
+    }
+
+    void startsOfDifferentRootsDoNotMeet()
+    {
+        QTemporaryDir oRootA;
+        QTemporaryDir oRootB;
+        KestraTest::ProgramC oA(oRootA.path());
+        KestraTest::ProgramC oB(oRootB.path());
+        QVERIFY(oA.start());
+        QVERIFY(oB.start());
+        QVERIFY(oA.waitForText("Waiting for event..."));
+        QVERIFY(oB.waitForText("Waiting for event..."));
+        QVERIFY(!oB.output().contains("Application already running!"));
+        oA.terminate();
+        oB.terminate();
+        QVERIFY(oA.waitForFinished());
+        QVERIFY(oB.waitForFinished());
+        QCOMPARE(oA.exitCode(), 0);
+        QCOMPARE(oB.exitCode(), 0);
+        QVERIFY(!oB.output().contains("Got start GUI event."));
+    }
+
+    void commandLineModes_data()
+    {
+        QTest::addColumn<QStringList>("lstArguments");
+        QTest::addColumn<QString>("strTrace");
+        QTest::newRow("autostart") << QStringList{"/AUTOSTART"} << "Starting firmware (application mode: 2)";
+        QTest::newRow("autostart, other case") << QStringList{"/autostart"} << "Starting firmware (application mode: 3)";
+        QTest::newRow("loader") << QStringList{"/START_FW_LOADER"} << "Starting firmware (loader mode)";
+    }
+
+    void commandLineModes()
+    {
+        QFETCH(QStringList, lstArguments);
+        QFETCH(QString, strTrace);
+        QTemporaryDir oRoot;
+        KestraTest::ProgramC oProgram(oRoot.path());
+        QVERIFY(oProgram.start(lstArguments));
+        QVERIFY(oProgram.waitForText(strTrace));
+        QVERIFY(oProgram.waitForText("Waiting for event..."));
+        oProgram.terminate();
+        QVERIFY(oProgram.waitForFinished());
+        QCOMPARE(oProgram.exitCode(), 0);
+        QVERIFY(oProgram.output().contains("Leaving Kestra Toolkit main with exit code 0."));
+    }
+
+    void secondStartKeepsChangedSimulatorSettings()
+    {
+        QTemporaryDir oRoot;
+        for (int iRun = 0; iRun < 2; ++iRun) {
+            KestraTest::ProgramC oProgram(oRoot.path());
+            QVERIFY(oProgram.start());
+            QVERIFY(oProgram.waitForText("Waiting for event..."));
+            oProgram.terminate();
+            QVERIFY(oProgram.waitForFinished());
+            if (iRun == 0) {
+                KestraTest::ProgramC oSimCtl(oRoot.path(), KestraTest::binDir() + "/KestraSimCtl");
+                QVERIFY(oSimCtl.start({"set", "Settings/Battery/BatteryInternal1/Capacity", "20"}));
+                QVERIFY(oSimCtl.waitForFinished());
+                QCOMPARE(oSimCtl.exitCode(), 0);
+            }
+        }
+        KestraTest::ProgramC oSimCtl(oRoot.path(), KestraTest::binDir() + "/KestraSimCtl");
+        QVERIFY(oSimCtl.start({"get", "Settings/Battery/BatteryInternal1/Capacity"}));
+        QVERIFY(oSimCtl.waitForFinished());
+        QCOMPARE(oSimCtl.output().trimmed(), QStringLiteral("20"));
+        QVERIFY(QFileInfo(oRoot.path() + "/Documents/KestraToolkit/Vela40/Internal/Data/Dialect/Images/ATR").isDir());
+    }
+
+    void missingLibraryIsTriedThreeTimes()
+    {
+        QTemporaryDir oInstall;
+        QVERIFY(QFile::copy(KestraTest::binDir() + "/KestraToolkit", oInstall.path() + "/KestraToolkit"));
+        QVERIFY(QFile::copy(KestraTest::binDir() + "/libKestraPlatform.so", oInstall.path() + "/libKestraPlatform.so"));
+        QFile(oInstall.path() + "/KestraToolkit").setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+        QTemporaryDir oRoot;
+        KestraTest::ProgramC oProgram(oRoot.path(), oInstall.path() + "/KestraToolkit");
+        QVERIFY(oProgram.start());
+        QVERIFY(oProgram.waitForFinished());
+        QCOMPARE(oProgram.exitCode(), 0);
+        QCOMPARE(oProgram.count("LoadLibrary KestraToolkitMain DLL fails!"), 3);
+        QVERIFY(!oProgram.output().contains("succeeded"));
+    }
+
+    void secondStartRaisesAWindowOfTheRunningInstance_data()
+    {
+        QTest::addColumn<bool>("bMaximised");
+        QTest::newRow("maximised stays maximised") << true;
+        QTest::newRow("normal is restored") << false;
+    }
+
+    void secondStartRaisesAWindowOfTheRunningInstance()
+    {
+        QFETCH(bool, bMaximised);
+        // This process plays the running instance: it holds the lock and shows the GUI window.
+        CMN::InstanceLockC oLock("KestraToolkit");
+        QVERIFY(!oLock.isHeldByOther());
+        QWidget oWindow;
+        oWindow.setWindowTitle(QStringLiteral("KestraToolkit"));
+        if (bMaximised)
+            oWindow.showMaximized();
+        else
+            oWindow.showMinimized();
+        QCoreApplication::processEvents();
+        BSS::SYS::EventC oStartGui("KestraToolkit_StartGui");
+
+        KestraTest::ProgramC oSecond(KestraTest::simRoot());
+        QVERIFY(oSecond.start());
+        QVERIFY(oSecond.waitForFinished());
+        QCOMPARE(oSecond.exitCode(), 0);
+        QVERIFY(oSecond.output().contains("Application already running!"));
+        QVERIFY(oSecond.output().contains("Window found"));
+        QVERIFY(KestraTest::waitFor([&] { return !oWindow.isMinimized() && oWindow.isVisible(); }));
+        QCOMPARE(oWindow.isMaximized(), bMaximised);
+        QVERIFY(!oStartGui.wait(0)); // a found window is raised, not asked to start
+    }
+};
+
+KESTRA_TEST_MAIN(KestraToolkitTest)
+#include "tst_KestraToolkit.moc"

@@ -1,0 +1,60 @@
+// Simulator control: changes the simulated instrument while the toolkit runs and presses its
+// keys from outside. Works on the simulator root of KESTRA_SIM_ROOT.
+#include <windows.h>
+
+#include "Ferrolib/BSS_REG_NativeSettings.h"
+#include "Ferrolib/BSS_SIM_Simulator.h"
+#include "Ferrolib/BSS_SYS_Event.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+namespace {
+
+int usage()
+{
+    QTextStream(stderr) << "usage: KestraSimCtl set KEY VALUE | get KEY | start-gui | level-key | set-event NAME\n"
+                           "  KEY is a simulator setting such as Configuration/SDCard or Settings/PlatformKind.\n";
+    return 2;
+}
+
+int setEvent(const QString& strName)
+{
+    BSS::SYS::EventC oEvent(strName.toLatin1().constData());
+    if (!oEvent.isValid() || !oEvent.set()) {
+        QTextStream(stderr) << "Cannot set the event " << strName << ".\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int iArgc, char** apArgv)
+{
+    QCoreApplication oApplication(iArgc, apArgv);
+    const QStringList lstArguments = oApplication.arguments().mid(1);
+    if (lstArguments.isEmpty())
+        return usage();
+    const QString strCommand = lstArguments.first();
+    auto upSettings = BSS::REG::openNativeSettings(BSS::SIM::simulatorSettingsPath());
+    if (strCommand == QLatin1String("set") && lstArguments.size() == 3) {
+        upSettings->setValue(lstArguments.at(1), lstArguments.at(2));
+        upSettings->sync();
+        return upSettings->status() == QSettings::NoError ? 0 : 1;
+    }
+    if (strCommand == QLatin1String("get") && lstArguments.size() == 2) {
+        if (!upSettings->contains(lstArguments.at(1)))
+            return 1;
+        QTextStream(stdout) << upSettings->value(lstArguments.at(1)).toString() << '\n';
+        return 0;
+    }
+    if (strCommand == QLatin1String("start-gui") && lstArguments.size() == 1)
+        return setEvent(QStringLiteral("KestraToolkit_StartGui"));
+    if (strCommand == QLatin1String("level-key") && lstArguments.size() == 1)
+        return setEvent(QStringLiteral("Tessel_KeyEvent_Level"));
+    if (strCommand == QLatin1String("set-event") && lstArguments.size() == 2)
+        return setEvent(lstArguments.at(1));
+    return usage();
+}
