@@ -1,0 +1,22 @@
+#pragma once
+// The shared look of every frame widget on the 640x480 screen.
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace V40 {
+namespace GUI {
+
+// "Liberation Mono" stands in for it on the desktop (same metrics).
+extern const QString g_strFontFamily;
+extern const int g_iFontWeight;
+extern const QColor g_oTitleColor;
+extern const QColor g_oBarColor;
+extern const int g_iDisplayWidth;
+extern const int g_iDisplayHeight;
+
+// The look's font in the given point size, bold.
+QFont lookFont(int iPointSize);
+
+} // namespace GUI
+} // namespace V40
