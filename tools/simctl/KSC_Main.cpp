@@ -15,7 +15,9 @@ namespace {
 int usage()
 {
     QTextStream(stderr) << "usage: KestraSimCtl set KEY VALUE | get KEY | start-gui | level-key | set-event NAME\n"
-                           "  KEY is a simulator setting such as Configuration/SDCard or Settings/PlatformKind.\n";
+                           "                    | attach-device TYPE\n"
+                           "  KEY is a simulator setting such as Configuration/SDCard or Settings/PlatformKind;\n"
+                           "  'set' wakes a running toolkit so that it takes the change.\n";
     return 2;
 }
 
@@ -42,7 +44,9 @@ int main(int iArgc, char** apArgv)
     if (strCommand == QLatin1String("set") && lstArguments.size() == 3) {
         upSettings->setValue(lstArguments.at(1), lstArguments.at(2));
         upSettings->sync();
-        return upSettings->status() == QSettings::NoError ? 0 : 1;
+        if (upSettings->status() != QSettings::NoError)
+            return 1;
+        return setEvent(QStringLiteral("Kestra_SimulatorChanged"));
     }
     if (strCommand == QLatin1String("get") && lstArguments.size() == 2) {
         if (!upSettings->contains(lstArguments.at(1)))
@@ -54,6 +58,17 @@ int main(int iArgc, char** apArgv)
         return setEvent(QStringLiteral("KestraToolkit_StartGui"));
     if (strCommand == QLatin1String("level-key") && lstArguments.size() == 1)
         return setEvent(QStringLiteral("Tessel_KeyEvent_Level"));
+    if (strCommand == QLatin1String("attach-device") && lstArguments.size() == 2) {
+        bool bOk = false;
+        lstArguments.at(1).toInt(&bOk);
+        if (!bOk)
+            return usage();
+        QStringList lstPending = upSettings->value(QStringLiteral("Events/DeviceAttached")).toString().split(',', Qt::SkipEmptyParts);
+        lstPending << lstArguments.at(1);
+        upSettings->setValue(QStringLiteral("Events/DeviceAttached"), lstPending.join(','));
+        upSettings->sync();
+        return setEvent(QStringLiteral("Kestra_SimulatorChanged"));
+    }
     if (strCommand == QLatin1String("set-event") && lstArguments.size() == 2)
         return setEvent(lstArguments.at(1));
     return usage();

@@ -3,6 +3,7 @@
 #include "Ferrolib/BSS_REG_NativeSettings.h"
 #include "Ferrolib/BSS_SIM_Simulator.h"
 #include "Ferrolib/BSS_Trace.h"
+#include "SimulatorWatcher.h"
 
 #include <QMutex>
 
@@ -141,9 +142,33 @@ int PortServiceC::port() const
     return TS_PORT_NO_HOTSHOE;
 }
 
+namespace {
+
+// "Events/DeviceAttached" holds device types the simulator control tool attached.
+void takeSimulatedAttachments(DeviceServiceC& rService)
+{
+    auto upSettings = BSS::REG::openNativeSettings(BSS::SIM::simulatorSettingsPath());
+    const QStringList lstTypes = upSettings->value(QStringLiteral("Events/DeviceAttached")).toString().split(',', Qt::SkipEmptyParts);
+    upSettings->remove(QStringLiteral("Events/DeviceAttached"));
+    upSettings->sync();
+    for (const QString& strType : lstTypes) {
+        bool bOk = false;
+        const int iType = strType.trimmed().toInt(&bOk);
+        if (bOk)
+            rService.notificationSource().fire((iType & 0xFF) << 8, 1);
+    }
+}
+
+} // namespace
+
 DeviceServiceC* getDeviceService()
 {
     static DeviceServiceC s_oService;
+    static const bool s_bWatching = [] {
+        KestraPlatform::SimulatorWatcher::addListener([] { takeSimulatedAttachments(s_oService); });
+        return true;
+    }();
+    (void)s_bWatching;
     return serviceEnabled() ? &s_oService : nullptr;
 }
 
