@@ -1,0 +1,21 @@
+#pragma once
+// A content page of the main window: white, 640 wide, 328 to 376 high. The shortcuts below a page
+// act only while the page is shown.
+#include <QWidget>
+
+namespace V40 {
+namespace GUI {
+
+class ContentBarBaseWidgetC : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ContentBarBaseWidgetC(QWidget* parent = nullptr);
+    ~ContentBarBaseWidgetC() override;
+
+    void setVisible(bool bVisible) override;
+};
+
+} // namespace GUI
+} // namespace V40

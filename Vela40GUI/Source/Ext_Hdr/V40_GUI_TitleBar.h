@@ -1,0 +1,30 @@
+#pragma once
+// The title line under the headline, 640x40 on the title colour, with the exit button on the right.
+#include <QWidget>
+
+class QLabel;
+
+namespace V40 {
+namespace GUI {
+
+class ExitButtonC;
+
+class TitleBarC : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TitleBarC(const QString& strTitle, QWidget* parent = nullptr);
+    ~TitleBarC() override;
+
+    QString title() const;
+    void setTitle(const QString& strTitle);
+    ExitButtonC* exitButton() const;
+
+private:
+    QLabel* m_pLabel;
+    ExitButtonC* m_pExitButton;
+};
+
+} // namespace GUI
+} // namespace V40

@@ -1,0 +1,207 @@
+#include "V40_GUI_MainWindow.h"
+
+#include "V40_GUI_ContentBarBaseWidget.h"
+#include "V40_GUI_FunctionKeyBar.h"
+#include "V40_GUI_IconBar.h"
+#include "V40_GUI_Look.h"
+#include "V40_GUI_TitleBar.h"
+#include "V40_GUI_UTI_Trace.h"
+
+#include "Ferrolib/BSS_Assert.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+
+#define V40_GUI_REPORT(text) BSS_ASSERT_REPORT((text), "V40_GUI_MainWindow", __LINE__)
+
+namespace V40 {
+namespace GUI {
+
+namespace {
+// The instrument's keyboard reports its Alt key with this virtual key; the desktop's only as Qt key.
+const quint32 s_uVirtualKeyAlt = 0x12;
+} // namespace
+
+MainWindowC* MainWindowC::s_pInstance = nullptr;
+
+void MainWindowC::create()
+{
+    if (!s_pInstance)
+        new MainWindowC();
+}
+
+MainWindowC* MainWindowC::instance()
+{
+    if (!s_pInstance)
+        V40_GUI_REPORT("0 != s_pInstance");
+    return s_pInstance;
+}
+
+void MainWindowC::destroy()
+{
+    delete s_pInstance;
+    s_pInstance = nullptr;
+}
+
+MainWindowC::MainWindowC()
+    : QWidget(nullptr)
+    , m_pLayout(new QGridLayout(this))
+{
+    if (s_pInstance)
+        V40_GUI_REPORT("0 == s_pInstance");
+    else
+        s_pInstance = this;
+    m_pLayout->setContentsMargins(0, 0, 0, 0);
+    m_pLayout->setSpacing(0);
+    setFont(lookFont(22));
+    setFixedSize(g_iDisplayWidth, g_iDisplayHeight);
+    m_pLayout->addWidget(new IconBarC(QStringLiteral("Kestra Toolkit"), 36, this), ROW_ICON_BAR, 0);
+    m_pLayout->addWidget(new TitleBarC(QStringLiteral("Title Bar"), this), ROW_TITLE_BAR, 0);
+    m_pLayout->addWidget(new FunctionKeyBarC(this), ROW_FUNCTION_KEY_BAR, 0);
+    show();
+}
+
+MainWindowC::~MainWindowC()
+{
+    // The page shown belongs to its panel or menu, which deletes it itself.
+    releaseContentBar();
+    if (s_pInstance == this)
+        s_pInstance = nullptr;
+}
+
+IconBarC* MainWindowC::iconBar() const
+{
+    return qobject_cast<IconBarC*>(widgetAt(ROW_ICON_BAR));
+}
+
+TitleBarC* MainWindowC::titleBar() const
+{
+    return qobject_cast<TitleBarC*>(widgetAt(ROW_TITLE_BAR));
+}
+
+FunctionKeyBarC* MainWindowC::functionKeyBar() const
+{
+    return qobject_cast<FunctionKeyBarC*>(widgetAt(ROW_FUNCTION_KEY_BAR));
+}
+
+void MainWindowC::setIconBar(IconBarC* pIconBar)
+{
+    if (!pIconBar) {
+        V40_GUI_REPORT("pIconBar");
+        return;
+    }
+    replaceBar(ROW_ICON_BAR, pIconBar);
+}
+
+void MainWindowC::setTitleBar(TitleBarC* pTitleBar)
+{
+    if (!pTitleBar) {
+        V40_GUI_REPORT("pTitleBar");
+        return;
+    }
+    replaceBar(ROW_TITLE_BAR, pTitleBar);
+}
+
+void MainWindowC::setFunctionKeyBar(FunctionKeyBarC* pFunctionKeyBar)
+{
+    if (!pFunctionKeyBar) {
+        V40_GUI_REPORT("pFunctionKeyBar");
+        return;
+    }
+    replaceBar(ROW_FUNCTION_KEY_BAR, pFunctionKeyBar);
+}
+
+void MainWindowC::setContentBar(QWidget* pContentBar)
+{
+    if (!pContentBar) {
+        V40_GUI_REPORT("pContentBar");
+        return;
+    }
+    if (pContentBar != m_pContentBar) {
+        releaseContentBar();
+        m_pLayout->addWidget(pContentBar, ROW_CONTENT, 0);
+        m_pContentBar = pContentBar;
+    }
+    pContentBar->show();
+}
+
+void MainWindowC::setEmptyContentBar()
+{
+    ContentBarBaseWidgetC* pEmpty = new ContentBarBaseWidgetC();
+    setContentBar(pEmpty);
+    m_pEmptyContentBar = pEmpty;
+}
+
+QWidget* MainWindowC::contentBar() const
+{
+    return m_pContentBar;
+}
+
+void MainWindowC::simulateKeyPress(int iKey)
+{
+    QKeyEvent oEvent(QEvent::KeyPress, iKey, Qt::NoModifier, QString());
+    QCoreApplication::sendEvent(this, &oEvent);
+}
+
+void MainWindowC::keyPressEvent(QKeyEvent* pEvent)
+{
+    // Alt is the instrument's Tab key.
+    if (pEvent->nativeVirtualKey() == s_uVirtualKeyAlt || pEvent->key() == Qt::Key_Alt)
+        simulateKeyPress(Qt::Key_Tab);
+    V40_TRACE << QStringLiteral("%1: GOT key press %2\n")
+                     .arg(QStringLiteral("V40::GUI::MainWindowC::keyPressEvent"))
+                     .arg(pEvent->key());
+    QWidget::keyPressEvent(pEvent);
+}
+
+void MainWindowC::closeEvent(QCloseEvent* pEvent)
+{
+    // The screen is left the way Escape leaves it, never by closing the window.
+    pEvent->ignore();
+    simulateKeyPress(Qt::Key_Escape);
+}
+
+void MainWindowC::changeEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::LanguageChange)
+        emit languageChanged();
+    QWidget::changeEvent(pEvent);
+}
+
+QWidget* MainWindowC::widgetAt(int iRow) const
+{
+    QLayoutItem* pItem = m_pLayout->itemAtPosition(iRow, 0);
+    return pItem ? pItem->widget() : nullptr;
+}
+
+void MainWindowC::replaceBar(int iRow, QWidget* pBar)
+{
+    QWidget* pOld = widgetAt(iRow);
+    if (pOld == pBar)
+        return;
+    if (pOld) {
+        m_pLayout->removeWidget(pOld);
+        delete pOld;
+    }
+    m_pLayout->addWidget(pBar, iRow, 0);
+}
+
+void MainWindowC::releaseContentBar()
+{
+    QWidget* pOld = m_pContentBar;
+    m_pContentBar = nullptr;
+    if (!pOld)
+        return;
+    m_pLayout->removeWidget(pOld);
+    pOld->hide();
+    if (pOld == m_pEmptyContentBar) {
+        delete pOld;
+        return;
+    }
+    pOld->setParent(nullptr);
+}
+
+} // namespace GUI
+} // namespace V40
