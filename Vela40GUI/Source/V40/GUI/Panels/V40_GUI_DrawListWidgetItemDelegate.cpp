@@ -1,0 +1,40 @@
+#include "V40_GUI_DrawListWidgetItemDelegate.h"
+
+#include <QPainter>
+
+namespace V40 {
+namespace GUI {
+
+namespace {
+constexpr int s_iTextIndent = 5;
+}
+
+DrawListWidgetItemDelegate::DrawListWidgetItemDelegate(QObject* parent)
+    : QStyledItemDelegate(parent)
+{
+}
+
+DrawListWidgetItemDelegate::~DrawListWidgetItemDelegate() = default;
+
+void DrawListWidgetItemDelegate::paint(QPainter* pPainter, const QStyleOptionViewItem& rOption,
+                                       const QModelIndex& rIndex) const
+{
+    QStyleOptionViewItem oOption(rOption);
+    initStyleOption(&oOption, rIndex);
+    // The background (plain, alternate or selected) comes from the style sheet.
+    const QString strText = oOption.text;
+    oOption.text.clear();
+    oOption.state &= ~QStyle::State_HasFocus;
+    QStyledItemDelegate::paint(pPainter, oOption, rIndex);
+
+    pPainter->save();
+    pPainter->setFont(oOption.font);
+    pPainter->setPen(Qt::black);
+    const QRect oTextRect = oOption.rect.adjusted(s_iTextIndent, 0, -s_iTextIndent, 0);
+    const QString strShown = oOption.fontMetrics.elidedText(strText.trimmed(), Qt::ElideRight, oTextRect.width());
+    pPainter->drawText(oTextRect, Qt::AlignLeft | Qt::AlignVCenter, strShown);
+    pPainter->restore();
+}
+
+} // namespace GUI
+} // namespace V40

@@ -1,0 +1,207 @@
+#include "V40_GUI_MessagePanel.h"
+
+#include "V40_GUI_FunctionKeyBar.h"
+#include "V40_GUI_Look.h"
+#include "V40_GUI_MainWindow.h"
+#include "V40_GUI_TitleBar.h"
+#include "V40_LNG_TextTokens.h"
+
+#include "Ferrolib/BSS_Assert.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QShortcut>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#define V40_GUI_REPORT(text) BSS_ASSERT_REPORT((text), "V40_GUI_MessagePanel", __LINE__)
+
+namespace V40 {
+namespace GUI {
+
+namespace {
+constexpr unsigned long s_ulWaitLoopSleepMs = 10;
+enum
+{
+    TOKEN_OK = 1,
+    TOKEN_YES = 2,
+    TOKEN_NO = 3,
+    TOKEN_CANCEL = 4,
+    TOKEN_RETRY = 5,
+    TOKEN_INFORMATION = 9,
+    TOKEN_WARNING = 10,
+    TOKEN_ERROR = 11
+};
+} // namespace
+
+MessagePanelC::MessagePanelC(const QString& strTitle, const QString& strMessage, int iButtonSet,
+                             int iTimeoutSeconds, int iTimeoutResult, QWidget* parent)
+    : ContentBarBaseWidgetC(parent)
+    , m_iButtonSet(iButtonSet)
+    , m_iResult(RESULT_NONE)
+    , m_oSignalMapper(this)
+    , m_iTimeoutSeconds(iTimeoutSeconds)
+    , m_iTimeoutResult(iTimeoutResult)
+    , m_strTitle(strTitle)
+    , m_strMessage(strMessage)
+    , m_iEscapeKey(0)
+    , m_bShortcutsCreated(false)
+    , m_pMessageLabel(new QLabel(strMessage, this))
+{
+    setFont(lookFont(22));
+    m_pMessageLabel->setFont(lookFont(22));
+    m_pMessageLabel->setAlignment(Qt::AlignCenter);
+    m_pMessageLabel->setWordWrap(true);
+    m_pMessageLabel->setTextFormat(Qt::PlainText);
+    QVBoxLayout* pLayout = new QVBoxLayout(this);
+    pLayout->setContentsMargins(20, 10, 20, 10);
+    pLayout->addWidget(m_pMessageLabel);
+
+    switch (m_iButtonSet) {
+    case BUTTONS_NONE:
+        break;
+    case BUTTONS_OK:
+        m_mapButtons.insert(Qt::Key_F6, qMakePair(int(RESULT_OK), int(TOKEN_OK)));
+        m_iEscapeKey = Qt::Key_F6;
+        break;
+    case BUTTONS_OK_CANCEL:
+        m_mapButtons.insert(Qt::Key_F1, qMakePair(int(RESULT_CANCEL), int(TOKEN_CANCEL)));
+        m_mapButtons.insert(Qt::Key_F6, qMakePair(int(RESULT_OK), int(TOKEN_OK)));
+        m_iEscapeKey = Qt::Key_F1;
+        break;
+    case 3:
+    case 4:
+        V40_GUI_REPORT("Currently undefined.");
+        break;
+    case BUTTONS_YES_NO:
+        m_mapButtons.insert(Qt::Key_F1, qMakePair(int(RESULT_NO), int(TOKEN_NO)));
+        m_mapButtons.insert(Qt::Key_F6, qMakePair(int(RESULT_YES), int(TOKEN_YES)));
+        m_iEscapeKey = Qt::Key_F1;
+        break;
+    case BUTTONS_RETRY_CANCEL:
+        m_mapButtons.insert(Qt::Key_F1, qMakePair(int(RESULT_CANCEL), int(TOKEN_CANCEL)));
+        m_mapButtons.insert(Qt::Key_F6, qMakePair(int(RESULT_RETRY), int(TOKEN_RETRY)));
+        m_iEscapeKey = Qt::Key_F1;
+        break;
+    default:
+        V40_GUI_REPORT("MessageButton currently undefined.");
+        break;
+    }
+}
+
+MessagePanelC::~MessagePanelC() = default;
+
+int MessagePanelC::buttonSet() const
+{
+    return m_iButtonSet;
+}
+
+QString MessagePanelC::title() const
+{
+    return m_strTitle;
+}
+
+QString MessagePanelC::message() const
+{
+    return m_strMessage;
+}
+
+QMap<int, QPair<int, int>> MessagePanelC::buttons() const
+{
+    return m_mapButtons;
+}
+
+void MessagePanelC::setUpButtons()
+{
+    MainWindowC* pMainWindow = MainWindowC::instance();
+    FunctionKeyBarC* pBar = pMainWindow ? pMainWindow->functionKeyBar() : nullptr;
+    if (pBar)
+        pBar->setAllButtonsEnabled(false);
+
+    for (auto it = m_mapButtons.cbegin(); it != m_mapButtons.cend(); ++it) {
+        if (pBar)
+            pBar->setButton(it.key(), it.value().second);
+        if (m_bShortcutsCreated)
+            continue;
+        QShortcut* pShortcut = new QShortcut(QKeySequence(it.key()), this, nullptr, nullptr, Qt::WindowShortcut);
+        connect(pShortcut, SIGNAL(activated()), &m_oSignalMapper, SLOT(map()));
+        m_oSignalMapper.setMapping(pShortcut, it.value().first);
+        if (it.key() == m_iEscapeKey) {
+            QShortcut* pEscape = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WindowShortcut);
+            connect(pEscape, SIGNAL(activated()), &m_oSignalMapper, SLOT(map()));
+            m_oSignalMapper.setMapping(pEscape, it.value().first);
+        }
+    }
+    m_bShortcutsCreated = true;
+    if (pBar)
+        pBar->setVisible(!m_mapButtons.isEmpty());
+    connect(&m_oSignalMapper, SIGNAL(mapped(int)), this, SLOT(onSelection(int)), Qt::UniqueConnection);
+}
+
+int MessagePanelC::exec()
+{
+    MainWindowC* pMainWindow = MainWindowC::instance();
+    TitleBarC* pTitleBar = pMainWindow ? pMainWindow->titleBar() : nullptr;
+    const QString strPreviousTitle = pTitleBar ? pTitleBar->title() : QString();
+
+    m_iResult = RESULT_NONE;
+    setUpButtons();
+    if (pTitleBar)
+        pTitleBar->setTitle(m_strTitle);
+    if (pMainWindow)
+        pMainWindow->setContentBar(this);
+    else if (m_iTimeoutSeconds <= 0)
+        return RESULT_NONE; // nobody could ever answer
+
+    if (m_iTimeoutSeconds > 0)
+        QTimer::singleShot(m_iTimeoutSeconds * 1000, this, SLOT(OnTimeout()));
+
+    while (m_iResult == RESULT_NONE) {
+        QCoreApplication::processEvents();
+        QThread::msleep(s_ulWaitLoopSleepMs);
+    }
+
+    // The main window may have been replaced while the message waited.
+    pMainWindow = MainWindowC::instance();
+    pTitleBar = pMainWindow ? pMainWindow->titleBar() : nullptr;
+    if (pTitleBar)
+        pTitleBar->setTitle(strPreviousTitle);
+    return m_iResult;
+}
+
+void MessagePanelC::onSelection(int iResult)
+{
+    m_iResult = iResult;
+}
+
+void MessagePanelC::OnTimeout()
+{
+    m_iResult = m_iTimeoutResult;
+}
+
+int MessagePanelC::showMessage(int iTitleToken, const QString& strMessage, int iButtonSet, int iTimeoutSeconds,
+                        int iTimeoutResult)
+{
+    MessagePanelC oPanel(V40::LNG::getTextToken(iTitleToken), strMessage, iButtonSet, iTimeoutSeconds,
+                         iTimeoutResult);
+    return oPanel.exec();
+}
+
+int MessagePanelC::information(const QString& strMessage, int iButtonSet, int iTimeoutSeconds, int iTimeoutResult)
+{
+    return showMessage(TOKEN_INFORMATION, strMessage, iButtonSet, iTimeoutSeconds, iTimeoutResult);
+}
+
+int MessagePanelC::warning(const QString& strMessage, int iButtonSet, int iTimeoutSeconds, int iTimeoutResult)
+{
+    return showMessage(TOKEN_WARNING, strMessage, iButtonSet, iTimeoutSeconds, iTimeoutResult);
+}
+
+int MessagePanelC::error(const QString& strMessage, int iButtonSet, int iTimeoutSeconds, int iTimeoutResult)
+{
+    return showMessage(TOKEN_ERROR, strMessage, iButtonSet, iTimeoutSeconds, iTimeoutResult);
+}
+
+} // namespace GUI
+} // namespace V40
