@@ -1,0 +1,93 @@
+// The function-key bar: labels, bad keys, and the empty face of a disabled button.
+#include "KestraTest.h"
+
+#include "V40_GUI_FunctionKeyBar.h"
+#include "V40_GUI_FunctionKeyButton.h"
+#include "V40_LNG_TextTokens.h"
+
+using V40::GUI::FunctionKeyBarC;
+using V40::GUI::FunctionKeyButtonC;
+
+namespace {
+
+using ButtonStateT = QPair<QString, bool>;
+
+QList<ButtonStateT> buttonStates(const FunctionKeyBarC& rBar)
+{
+    QList<ButtonStateT> lstStates;
+    for (int iKey = Qt::Key_F1; iKey <= Qt::Key_F6; ++iKey)
+        lstStates.append({rBar.button(iKey)->text(), rBar.button(iKey)->isEnabled()});
+    return lstStates;
+}
+
+QImage face(FunctionKeyButtonC& rButton)
+{
+    return rButton.grab().toImage();
+}
+
+} // namespace
+
+class FunctionKeyBarTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { V40::LNG::initTextTokens(); }
+    void init() { KestraTest::clearReports(); }
+
+    void setButton_data()
+    {
+        QTest::addColumn<int>("iKey");
+        QTest::addColumn<int>("iToken");
+        QTest::addColumn<QString>("strText");
+        QTest::newRow("F6 with a token") << int(Qt::Key_F6) << 1 << "OK";
+        QTest::newRow("F1 with token 0") << int(Qt::Key_F1) << 0 << "F1";
+        QTest::newRow("F7") << int(Qt::Key_F7) << 1 << QString();
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << 1 << QString();
+        QTest::newRow("no key") << 0 << 0 << QString();
+    }
+
+    void setButton()
+    {
+        QFETCH(int, iKey);
+        QFETCH(int, iToken);
+        QFETCH(QString, strText);
+        FunctionKeyBarC oBar;
+        oBar.button(Qt::Key_F1)->setText("Old");
+        oBar.setAllButtonsEnabled(false);
+        QList<ButtonStateT> lstExpected = buttonStates(oBar);
+
+        oBar.setButton(iKey, iToken);
+        if (strText.isEmpty()) {
+            QCOMPARE(KestraTest::assertTexts(), QStringList{"Invalid function key button requested."});
+        } else {
+            QVERIFY(KestraTest::assertTexts().isEmpty());
+            lstExpected[iKey - Qt::Key_F1] = {strText, true};
+        }
+        QCOMPARE(buttonStates(oBar), lstExpected);
+    }
+
+    void disabledButtonShowsAnEmptyFace()
+    {
+        FunctionKeyBarC oBar;
+        FunctionKeyButtonC& rButton = *oBar.button(Qt::Key_F3);
+        rButton.setText("YES");
+        const QImage oEnabledFace = face(rButton);
+        FunctionKeyBarC oBlankBar;
+        FunctionKeyButtonC& rBlank = *oBlankBar.button(Qt::Key_F3);
+        rBlank.setText(" ");
+        rBlank.setEnabled(false);
+
+        oBar.setButtonEnabled(Qt::Key_F3, false);
+        QCOMPARE(face(rButton), face(rBlank));
+        QCOMPARE(rButton.text(), QStringLiteral("YES"));
+        oBar.setAllButtonsEnabled(true);
+        QCOMPARE(face(rButton), oEnabledFace);
+        QVERIFY(face(rButton) != face(rBlank));
+        oBar.setButtonEnabled(Qt::Key_F9, false);
+        QCOMPARE(KestraTest::assertTexts(), QStringList{"Invalid function key button requested."});
+    }
+};
+
+KESTRA_TEST_MAIN(FunctionKeyBarTest)
+#include "tst_V40_GUI_FunctionKeyBar.moc"
