@@ -1,0 +1,55 @@
+#include "Quillbase/CMN_FirmwareAccessor.h"
+
+#include "Ferrolib/BSS_REG_NativeSettings.h"
+#include "Ferrolib/BSS_SIM_Simulator.h"
+#include "Quillbase/LOD_LGE_LoaderRegistry.h"
+
+namespace CMN {
+
+namespace {
+
+// The platform's one accessor, there from library load to unload.
+struct AccessorRegistrationS
+{
+    FirmwareAccessorC oAccessor;
+    AccessorRegistrationS()
+    {
+        BSS::TSK::ComponentRegistryC::registerComponent(QLatin1String(FirmwareAccessorC::CLASS_NAME),
+                                                        &oAccessor);
+    }
+    ~AccessorRegistrationS()
+    {
+        BSS::TSK::ComponentRegistryC::unregisterComponent(QLatin1String(FirmwareAccessorC::CLASS_NAME),
+                                                          &oAccessor);
+    }
+};
+
+AccessorRegistrationS s_oAccessorRegistration;
+
+} // namespace
+
+FirmwareAccessorC::FirmwareAccessorC()
+    : m_pLoaderRegistry(new LOD::LGE::LoaderRegistryC)
+{
+}
+
+FirmwareAccessorC::~FirmwareAccessorC()
+{
+    delete m_pLoaderRegistry;
+}
+
+LOD::LGE::LoaderRegistryC* FirmwareAccessorC::getLoaderRegistry()
+{
+    return m_pLoaderRegistry;
+}
+
+bool getFirmwareVersion(SDR::VersionRecordC& rVersion)
+{
+    const QString strVersion = BSS::REG::openNativeSettings(BSS::SIM::simulatorSettingsPath())
+                                   ->value(QStringLiteral("Settings/FirmwareVersion"),
+                                           QLatin1String(FIRMWARE_VERSION_DEFAULT))
+                                   .toString();
+    return rVersion.fromText(strVersion);
+}
+
+} // namespace CMN
