@@ -19,6 +19,10 @@ public:
 // Fills the token table once; a second call reports and leaves the table as it is.
 void initTextTokens();
 
+// Empties the table, so that the next GUI start fills it again. Only while no other thread
+// reads it (the GUI is gone).
+void clearTextTokens();
+
 // The text of a token in the current language; n picks the plural form of "%n" texts
 // (-1 for all others). An unknown token yields "<XXX>".
 QString getTextToken(int iToken, int n = -1);

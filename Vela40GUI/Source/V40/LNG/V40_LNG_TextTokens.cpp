@@ -293,6 +293,11 @@ void initTextTokens()
     }
 }
 
+void clearTextTokens()
+{
+    s_mapTextTokens.clear();
+}
+
 QString getTextToken(int iToken, int n)
 {
     const auto itToken = s_mapTextTokens.constFind(iToken);
