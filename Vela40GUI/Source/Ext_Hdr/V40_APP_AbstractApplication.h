@@ -71,8 +71,7 @@ private:
 void clearValueWidgetFocus();
 
 // The seam between the state machine and the value widgets. By default a widget is a value
-// widget when its meta-object inherits "V40::GUI::ValueWidgetC" (so the value widgets need no
-// registration: any QObject-derived class of that name and its subclasses qualify).
+// widget when it is a V40::GUI::ValueWidgetC (line edits, choices and unit fields alike).
 // setValueWidgetTest() replaces the test (null restores the default) and returns the previous one.
 using ValueWidgetTestF = bool (*)(const QWidget* pWidget);
 bool isValueWidget(const QWidget* pWidget);

@@ -7,7 +7,9 @@
 #include "V40_APP_ApplicationStateBase.h"
 #include "V40_APP_InvalidState.h"
 #include "V40_GUI_UTI_Trace.h"
+#include "V40_GUI_ComboWidget.h"
 #include "V40_GUI_ValueModel.h"
+#include "V40_GUI_ValueWidget.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -866,6 +868,49 @@ private slots:
         QCOMPARE(varSeenBySuccessor, QVariant(QStringLiteral("new")));
         QVERIFY(!pField->hasFocus());
         setValueWidgetTest(fnPrevious);
+    }
+
+    void exitCommitsARealValueWidget()
+    {
+        // The real field, with the default test: typed but not confirmed when the state is left.
+        QWidget oWindow;
+        auto* pLayout = new QVBoxLayout(&oWindow);
+        auto* pField = new V40::GUI::ValueWidgetC(&oWindow);
+        pField->getModel()->reset(QStringLiteral("old"), QStringLiteral("old"));
+        pLayout->addWidget(pField);
+        V40::GUI::ComboWidgetC oChoice;
+        QVERIFY(isValueWidget(pField));
+        QVERIFY(isValueWidget(&oChoice));
+        oWindow.show();
+        QApplication::setActiveWindow(&oWindow);
+        QVERIFY(QTest::qWaitForWindowActive(&oWindow));
+
+        ScriptS oScript;
+        TableApplicationC oApp(&oScript);
+        oApp.m_setStateIds << 0 << 1;
+        oApp.link(0, s_iExitCodeSuccess, 1);
+        QVariant varBeforeExit;
+        QVariant varSeenBySuccessor;
+        ActionS oEdit{s_iExitCodeSuccess};
+        oEdit.iDelayMs = 30;
+        oEdit.fnBefore = [&](ApplicationStateBaseC*) {
+            QTimer::singleShot(0, pField, [&] {
+                pField->setFocus(Qt::OtherFocusReason);
+                QTest::keyClicks(pField, QStringLiteral("new"));
+                varBeforeExit = pField->getValue();
+            });
+        };
+        ActionS oRead{s_iExitCodeSuccess, -1, -1, true};
+        oRead.fnBefore = [&](ApplicationStateBaseC*) { varSeenBySuccessor = pField->getValue(); };
+        oScript.mapActions[0] = {oEdit};
+        oScript.mapActions[1] = {oRead};
+        bool bTimedOut = false;
+        QCOMPARE(runGuarded(oApp, oScript, &bTimedOut), 0);
+        QVERIFY(!bTimedOut);
+        QCOMPARE(varBeforeExit, QVariant(QStringLiteral("old")));
+        QCOMPARE(varSeenBySuccessor, QVariant(QStringLiteral("new")));
+        QVERIFY(!pField->hasFocus());
+        QVERIFY(KestraTest::assertTexts().isEmpty());
     }
 
     void exitCodeAllocatorCountsOn()

@@ -4,6 +4,7 @@
 #include "V40_APP_ApplicationStateBase.h"
 #include "V40_APP_InvalidState.h"
 #include "V40_GUI_UTI_Trace.h"
+#include "V40_GUI_ValueWidget.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -144,7 +145,7 @@ namespace {
 
 bool defaultValueWidgetTest(const QWidget* pWidget)
 {
-    return pWidget && pWidget->inherits("V40::GUI::ValueWidgetC");
+    return qobject_cast<const V40::GUI::ValueWidgetC*>(pWidget) != nullptr;
 }
 
 ValueWidgetTestF s_fnValueWidgetTest = &defaultValueWidgetTest;
