@@ -21,6 +21,7 @@ ComboWidgetC::ComboWidgetC(ValueModelC* pModel, int iMode, QWidget* parent)
 {
     m_pValueLabel = new QLabel(this);
     m_pValueLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_pValueLabel->setIndent(4); // where the text of a line edit starts
     m_pValueLabel->setAutoFillBackground(true);
     m_pValueLabel->setPalette(fieldPalette(false));
     m_pSwitchBtn = new PushButtonBaseC(QStringLiteral(":/Images/IconTabShowNext.bmp"), this);
@@ -247,7 +248,7 @@ void ComboWidgetC::widenFor(const QString& strText)
     }
     const QMargins oMargins = m_pValueLabel->contentsMargins();
     const int iWidth = QFontMetrics(m_pValueLabel->font()).horizontalAdvance(strText) + oMargins.left()
-        + oMargins.right() + 2 * m_pValueLabel->margin();
+        + oMargins.right() + 2 * m_pValueLabel->margin() + qMax(0, m_pValueLabel->indent());
     if (iWidth <= m_pValueLabel->minimumWidth())
         return;
     m_pValueLabel->setMinimumWidth(iWidth);

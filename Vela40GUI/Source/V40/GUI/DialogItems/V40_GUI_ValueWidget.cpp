@@ -78,6 +78,8 @@ ValueWidgetC::ValueWidgetC(ValueModelC* pModel, int iMode, QWidget* parent, bool
         connect(m_pLineEdit, SIGNAL(selectionChanged()), this, SLOT(OnTextSelectionChanged()));
     }
     setWidthMode(WIDTH_FIXED);
+    // One line high, however much room the panel has.
+    setSizePolicy(sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
 
     getModel()->reset(QString(), QString());
     connect(this, SIGNAL(valueChanged()), this, SLOT(OnWidgetValueChanged()));
