@@ -31,6 +31,10 @@ public:
     // The entries on the page, in the order they were added.
     QList<AbstractMenuItemWidgetC*> itemWidgets() const;
 
+protected:
+    // Concrete pages call this for every entry they placed.
+    void rememberItem(AbstractMenuItemWidgetC* pItem);
+
 signals:
     // Another part of the page came to the front (the entries that answer keys changed).
     void pageChanged();
@@ -38,6 +42,8 @@ signals:
 private:
     QPointer<ContentBarBaseWidgetC> m_pContentWidget;
     MenuContainerPropertiesC m_oProperties;
+    // In the order they were added (the widget tree's order changes as pages come to the front).
+    QList<QPointer<AbstractMenuItemWidgetC>> m_listItems;
 };
 
 } // namespace GUI

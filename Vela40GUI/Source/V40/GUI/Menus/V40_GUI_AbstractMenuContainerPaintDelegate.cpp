@@ -31,9 +31,17 @@ const MenuContainerPropertiesC& AbstractMenuContainerPaintDelegateC::getProperti
 
 QList<AbstractMenuItemWidgetC*> AbstractMenuContainerPaintDelegateC::itemWidgets() const
 {
-    if (!m_pContentWidget)
-        return QList<AbstractMenuItemWidgetC*>();
-    return m_pContentWidget->findChildren<AbstractMenuItemWidgetC*>();
+    QList<AbstractMenuItemWidgetC*> listItems;
+    for (const QPointer<AbstractMenuItemWidgetC>& rpItem : m_listItems) {
+        if (rpItem)
+            listItems.append(rpItem);
+    }
+    return listItems;
+}
+
+void AbstractMenuContainerPaintDelegateC::rememberItem(AbstractMenuItemWidgetC* pItem)
+{
+    m_listItems.append(pItem);
 }
 
 } // namespace GUI

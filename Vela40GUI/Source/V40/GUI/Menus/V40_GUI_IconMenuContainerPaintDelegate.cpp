@@ -48,6 +48,7 @@ void IconMenuContainerPaintDelegateC::addItem(AbstractMenuItemWidgetC* pItem)
     }
     pItem->setLocalIndex(m_iRow * COLUMNS + m_iColumn + 1);
     m_pLayout->addWidget(pItem, m_iRow, m_iColumn, Qt::AlignLeft | Qt::AlignTop);
+    rememberItem(pItem);
     connectNeighbours(m_iRow, m_iColumn);
     m_iColumn += 1;
 }

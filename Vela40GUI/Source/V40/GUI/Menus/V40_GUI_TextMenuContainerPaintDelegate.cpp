@@ -87,6 +87,7 @@ void TextMenuContainerPaintDelegateC::addItem(AbstractMenuItemWidgetC* pItem)
     pItem->setLocalIndex(m_iPosition + 1);
     pItem->setGlobalIndex(m_iCount + 1);
     pPage->layout()->addWidget(pItem);
+    rememberItem(pItem);
     m_iPosition += 1;
     m_iCount += 1;
 }
