@@ -90,12 +90,22 @@ public:
         m_listSteps.push_back(fnStep);
         return *this;
     }
-    // Runs the script; true when every step has run within the time.
+    // Starts the script and returns at once: for a modal call that follows, whose loop runs it.
+    void start()
+    {
+        m_spDone = std::make_shared<bool>(false);
+        schedule(0, m_spDone);
+    }
+    // Waits until every step has run; false when that takes longer than the time.
+    bool waitUntilDone(int iTimeoutMs = 10000)
+    {
+        auto spDone = m_spDone;
+        return spDone && KestraTest::waitFor([spDone] { return *spDone; }, iTimeoutMs);
+    }
     bool run(int iTimeoutMs = 10000)
     {
-        auto spDone = std::make_shared<bool>(false);
-        schedule(0, spDone);
-        return KestraTest::waitFor([spDone] { return *spDone; }, iTimeoutMs);
+        start();
+        return waitUntilDone(iTimeoutMs);
     }
 
 private:
@@ -112,6 +122,7 @@ private:
     }
 
     std::vector<std::function<void()>> m_listSteps;
+    std::shared_ptr<bool> m_spDone;
 };
 
 // A state that shows a page titled after its application and waits: F6 leaves it with success,

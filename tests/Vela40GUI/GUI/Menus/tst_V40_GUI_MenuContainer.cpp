@@ -95,6 +95,8 @@ void saveScreenshot(const QString& strName)
 {
     const QString strDir = QCoreApplication::applicationDirPath() + "/screenshots";
     QDir().mkpath(strDir);
+    // Let the window lay out what was just shown.
+    QCoreApplication::processEvents();
     const QImage oImage = mainWindow()->grab().toImage();
     QCOMPARE(oImage.size(), QSize(640, 480));
     QVERIFY(oImage.save(strDir + "/" + strName + ".png"));
@@ -290,8 +292,9 @@ private slots:
         static_cast<TestApplicationC*>(oOrphan.application())->m_fnCanStart = [this] { return m_listLog.size() < 3; };
         KeyScript oScript;
         oScript.key(Qt::Key_F6).key(Qt::Key_Escape).key(Qt::Key_F6);
-        QTimer::singleShot(0, [&] { QVERIFY(oScript.run()); });
+        oScript.start();
         oOrphan.onSelected();
+        QVERIFY(oScript.waitUntilDone());
         QCOMPARE(m_listLog, (QStringList {"Orphan", "Orphan", "Orphan"}));
         QCOMPARE(KestraTest::assertTexts(), (QStringList {"0 != pNextComponent", "0 != pNextComponent", "0 != pNextComponent"}));
     }

@@ -74,9 +74,10 @@ private slots:
             .key(iKey);
 
         int iResult = -1;
-        QTimer::singleShot(0, [&] { QVERIFY(oScript.run()); });
+        oScript.start();
         MessagePanelC oPanel("Question", "Proceed?", iButtonSet, 0, 0);
         iResult = oPanel.exec();
+        QVERIFY(oScript.waitUntilDone());
 
         QCOMPARE(iResult, iExpected);
         QCOMPARE(listShownKeys, listKeys);
@@ -124,12 +125,14 @@ private slots:
         QStringList listTitles;
         KeyScript oScript;
         oScript.call([&] { listTitles << title(); }).key(Qt::Key_F6);
-        QTimer::singleShot(0, [&] { QVERIFY(oScript.run()); });
+        oScript.start();
         QCOMPARE(MessagePanelC::information("Data stored ..."), 1);
+        QVERIFY(oScript.waitUntilDone());
         KeyScript oScript2;
         oScript2.call([&] { listTitles << title(); }).key(Qt::Key_Escape);
-        QTimer::singleShot(0, [&] { QVERIFY(oScript2.run()); });
+        oScript2.start();
         QCOMPARE(MessagePanelC::warning("Exit?", 5), 7);
+        QVERIFY(oScript2.waitUntilDone());
         QCOMPARE(MessagePanelC::error("Failed", 1, 1, 2), 2);
         QCOMPARE(listTitles, (QStringList {"Information", "Warning"}));
         QCOMPARE(title(), QString("Before"));
@@ -140,8 +143,9 @@ private slots:
         QImage oImage;
         KeyScript oScript;
         oScript.call([&] { oImage = mainWindow()->grab().toImage(); }).key(Qt::Key_F6);
-        QTimer::singleShot(0, [&] { QVERIFY(oScript.run()); });
+        oScript.start();
         MessagePanelC::information(V40::LNG::getTextToken(18), 5);
+        QVERIFY(oScript.waitUntilDone());
         QCOMPARE(oImage.size(), QSize(640, 480));
         const QString strDir = QCoreApplication::applicationDirPath() + "/screenshots";
         QDir().mkpath(strDir);
