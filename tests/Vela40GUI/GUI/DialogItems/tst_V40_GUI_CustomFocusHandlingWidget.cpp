@@ -1,26 +1,16 @@
 // Keys that become signals, their traces, and the focus flag that a field keeps for its page.
 #include "KestraTest.h"
+#include "FieldTestSupport.h"
 
 #include "V40_GUI_ContentBarBaseWidget.h"
 #include "V40_GUI_CustomFocusHandlingWidget.h"
-#include "V40_GUI_UTI_Trace.h"
 
-#include <QApplication>
-#include <QSignalSpy>
 #include <QVBoxLayout>
 
 using V40::GUI::ContentBarBaseWidgetC;
 using V40::GUI::CustomFocusHandlingWidgetC;
 
 namespace {
-
-QStringList s_lstDebugLines;
-
-void captureDebug(QtMsgType eType, const QMessageLogContext&, const QString& strMessage)
-{
-    if (eType == QtDebugMsg)
-        s_lstDebugLines << strMessage.trimmed();
-}
 
 // A window with two content pages of two fields each.
 struct PagesS
@@ -42,8 +32,6 @@ struct PagesS
             }
             pLayout->addWidget(apPages[iPage]);
         }
-        oWindow.show();
-        QApplication::setActiveWindow(&oWindow);
     }
 };
 
@@ -54,12 +42,6 @@ class TestCustomFocusHandlingWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        KestraTest::clearReports();
-        s_lstDebugLines.clear();
-    }
-
     void keysBecomeSignals_data()
     {
         QTest::addColumn<int>("iKey");
@@ -79,28 +61,22 @@ private slots:
         QFETCH(QString, strSignal);
         CustomFocusHandlingWidgetC oWidget;
         oWidget.setObjectName("w");
-        const QStringList lstSignals{"clicked", "arrowUp", "arrowDown", "arrowLeft", "arrowRight"};
-        QList<QSharedPointer<QSignalSpy>> lstSpies;
-        for (const QString& strName : lstSignals) {
-            const QByteArray aSignal = "2" + strName.toLatin1() + "()";
-            lstSpies << QSharedPointer<QSignalSpy>::create(&oWidget, aSignal.constData());
-        }
-        V40::GUI::UTI::setTraceEnabled(true);
-        const QtMessageHandler fnPrevious = qInstallMessageHandler(&captureDebug);
+        QStringList lstEmitted;
+        connect(&oWidget, &CustomFocusHandlingWidgetC::clicked, [&] { lstEmitted << "clicked"; });
+        connect(&oWidget, &CustomFocusHandlingWidgetC::arrowUp, [&] { lstEmitted << "arrowUp"; });
+        connect(&oWidget, &CustomFocusHandlingWidgetC::arrowDown, [&] { lstEmitted << "arrowDown"; });
+        connect(&oWidget, &CustomFocusHandlingWidgetC::arrowLeft, [&] { lstEmitted << "arrowLeft"; });
+        connect(&oWidget, &CustomFocusHandlingWidgetC::arrowRight, [&] { lstEmitted << "arrowRight"; });
+        FieldTest::TraceCaptureC oCapture;
         QTest::keyClick(&oWidget, Qt::Key(iKey));
-        qInstallMessageHandler(fnPrevious);
-        V40::GUI::UTI::setTraceEnabled(false);
-
-        for (int i = 0; i < lstSignals.size(); ++i)
-            QCOMPARE(lstSpies.at(i)->count(), lstSignals.at(i) == strSignal ? 1 : 0);
         if (strSignal.isEmpty()) {
-            QVERIFY(s_lstDebugLines.isEmpty());
-        } else {
-            QCOMPARE(s_lstDebugLines.size(), 1);
-            QCOMPARE(s_lstDebugLines.first(),
-                     QStringLiteral("%1: V40::GUI::CustomFocusHandlingWidgetC \"w\" 0x%2")
-                         .arg(strSignal, QString::number(quintptr(&oWidget), 16)));
+            QVERIFY(lstEmitted.isEmpty());
+            QVERIFY(oCapture.lines().isEmpty());
+            return;
         }
+        QCOMPARE(lstEmitted, QStringList{strSignal});
+        QCOMPARE(oCapture.lines(), QStringList{QStringLiteral("%1: V40::GUI::CustomFocusHandlingWidgetC \"w\" 0x%2")
+                                                   .arg(strSignal, QString::number(quintptr(&oWidget), 16))});
     }
 
     void focusFlagFollowsThePage_data()
@@ -117,24 +93,34 @@ private slots:
         QFETCH(int, iTargetPage);
         QFETCH(bool, bFlagKept);
         PagesS oPages;
-        QVERIFY(QTest::qWaitForWindowActive(&oPages.oWindow));
+        QVERIFY(FieldTest::showActive(oPages.oWindow));
         CustomFocusHandlingWidgetC* pField = oPages.apFields[0][0];
         pField->setFocus();
-        QVERIFY(pField->hasFocusFlag());
+        FieldTest::TraceCaptureC oCapture;
         if (iTargetPage < 0)
             pField->clearFocus();
         else
             oPages.apFields[iTargetPage][1]->setFocus();
         QVERIFY(!pField->hasFocus());
         QCOMPARE(pField->hasFocusFlag(), bFlagKept);
-        if (iTargetPage >= 0)
-            QVERIFY(oPages.apFields[iTargetPage][1]->hasFocusFlag());
+
+        const QString strField = CustomFocusHandlingWidgetC::describe(pField);
+        QCOMPARE(strField, QStringLiteral("V40::GUI::CustomFocusHandlingWidgetC \"field00\" 0x%1")
+                               .arg(QString::number(quintptr(pField), 16)));
+        if (iTargetPage < 0)
+            return;
+        const QString strTarget = CustomFocusHandlingWidgetC::describe(oPages.apFields[iTargetPage][1]);
+        QStringList lstExpected;
+        if (!bFlagKept)
+            lstExpected << QStringLiteral("LOST FOCUS: %1   (NEW FOCUS: %2)").arg(strField, strTarget);
+        lstExpected << QStringLiteral("GOT FOCUS: %1   (OLD FOCUS: %2)").arg(strTarget, strField);
+        QCOMPARE(oCapture.lines(), lstExpected);
     }
 
     void pageShownAgainGivesTheFocusBack()
     {
         PagesS oPages;
-        QVERIFY(QTest::qWaitForWindowActive(&oPages.oWindow));
+        QVERIFY(FieldTest::showActive(oPages.oWindow));
         CustomFocusHandlingWidgetC* pField = oPages.apFields[0][1];
         pField->setHasFocus();
         QVERIFY(pField->hasFocus());
@@ -152,42 +138,6 @@ private slots:
         QVERIFY(pField->hasFocusFlag());
         pField->show();
         QVERIFY(pField->hasFocus());
-    }
-
-    void simulatedTabsMoveAlongTheChain()
-    {
-        PagesS oPages;
-        QVERIFY(QTest::qWaitForWindowActive(&oPages.oWindow));
-        oPages.apFields[0][0]->setFocus();
-        oPages.apFields[0][0]->simulateTab();
-        QVERIFY(oPages.apFields[0][1]->hasFocus());
-        oPages.apFields[0][1]->simulateTab();
-        QVERIFY(oPages.apFields[1][0]->hasFocus());
-        oPages.apFields[1][0]->simulateBackTab();
-        QVERIFY(oPages.apFields[0][1]->hasFocus());
-    }
-
-    void focusTraces()
-    {
-        PagesS oPages;
-        QVERIFY(QTest::qWaitForWindowActive(&oPages.oWindow));
-        CustomFocusHandlingWidgetC* pFirst = oPages.apFields[0][0];
-        CustomFocusHandlingWidgetC* pSecond = oPages.apFields[0][1];
-        pFirst->setFocus();
-        V40::GUI::UTI::setTraceEnabled(true);
-        const QtMessageHandler fnPrevious = qInstallMessageHandler(&captureDebug);
-        pSecond->setFocus();
-        pSecond->clearFocus();
-        qInstallMessageHandler(fnPrevious);
-        V40::GUI::UTI::setTraceEnabled(false);
-        const QString strFirst = CustomFocusHandlingWidgetC::describe(pFirst);
-        const QString strSecond = CustomFocusHandlingWidgetC::describe(pSecond);
-        QCOMPARE(strFirst, QStringLiteral("V40::GUI::CustomFocusHandlingWidgetC \"field00\" 0x%1")
-                               .arg(QString::number(quintptr(pFirst), 16)));
-        QCOMPARE(s_lstDebugLines,
-                 (QStringList{QStringLiteral("LOST FOCUS: %1   (NEW FOCUS: %2)").arg(strFirst, strSecond),
-                              QStringLiteral("GOT FOCUS: %1   (OLD FOCUS: %2)").arg(strSecond, strFirst)}));
-        QCOMPARE(CustomFocusHandlingWidgetC::describe(nullptr), QStringLiteral("NULL"));
     }
 };
 

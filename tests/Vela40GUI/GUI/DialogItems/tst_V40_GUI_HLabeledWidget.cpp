@@ -1,11 +1,11 @@
 // Labelled rows and columns: any part of the row leads to its field, the unit follows the field.
 #include "KestraTest.h"
+#include "FieldTestSupport.h"
 
 #include "V40_GUI_HLabeledWidget.h"
 #include "V40_GUI_VLabeledWidget.h"
 #include "V40_GUI_ValueWidget.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -23,45 +23,35 @@ private slots:
     void partsOfTheRowLeadToTheField_data()
     {
         QTest::addColumn<bool>("bHorizontal");
-        QTest::addColumn<QString>("strPart");
-        QTest::newRow("row, focused") << true << "row";
-        QTest::newRow("row, caption clicked") << true << "caption";
-        QTest::newRow("column, focused") << false << "row";
-        QTest::newRow("column, caption clicked") << false << "caption";
+        QTest::addColumn<bool>("bClickCaption");
+        QTest::newRow("row focused") << true << false;
+        QTest::newRow("row caption clicked") << true << true;
+        QTest::newRow("column focused") << false << false;
+        QTest::newRow("column caption clicked") << false << true;
     }
 
     void partsOfTheRowLeadToTheField()
     {
         QFETCH(bool, bHorizontal);
-        QFETCH(QString, strPart);
+        QFETCH(bool, bClickCaption);
         QWidget oWindow;
         auto* pLayout = new QVBoxLayout(&oWindow);
         auto* pOther = new ValueWidgetC(&oWindow);
-        pLayout->addWidget(pOther);
         auto* pField = new ValueWidgetC();
-        QWidget* pRow = nullptr;
-        QLabel* pCaption = nullptr;
-        if (bHorizontal) {
-            auto* pHRow = new HLabeledWidgetC(QStringLiteral("Humidity"), pField, &oWindow);
-            pCaption = pHRow->getCaptionLabel();
-            pRow = pHRow;
-        } else {
-            auto* pVRow = new VLabeledWidgetC(QStringLiteral("Humidity"), pField, &oWindow);
-            pCaption = pVRow->getCaptionLabel();
-            pRow = pVRow;
-        }
+        QWidget* pRow = bHorizontal ? static_cast<QWidget*>(new HLabeledWidgetC("Humidity", pField))
+                                    : static_cast<QWidget*>(new VLabeledWidgetC("Humidity", pField));
+        pLayout->addWidget(pOther);
         pLayout->addWidget(pRow);
-        oWindow.show();
-        QApplication::setActiveWindow(&oWindow);
-        QVERIFY(QTest::qWaitForWindowActive(&oWindow));
+        QVERIFY(FieldTest::showActive(oWindow));
         QCOMPARE(pField->parentWidget(), pRow);
+        QLabel* pCaption = pRow->findChild<QLabel*>();
         QCOMPARE(pCaption->text(), QStringLiteral("Humidity"));
 
         pOther->setFocus();
-        if (strPart == "row")
-            pRow->setFocus();
-        else
+        if (bClickCaption)
             QTest::mouseClick(pCaption, Qt::LeftButton);
+        else
+            pRow->setFocus();
         QVERIFY(pField->hasFocus());
         QVERIFY(KestraTest::assertTexts().isEmpty());
     }
@@ -81,9 +71,8 @@ private slots:
     {
         HLabeledWidgetC oRow(QStringLiteral("Caption"), nullptr);
         VLabeledWidgetC oColumn(QStringLiteral("Caption"), nullptr);
-        QCOMPARE(KestraTest::assertTexts(), (QStringList{"pValueWidget", "pValueWidget"}));
-        QCOMPARE(oRow.getValueWidget(), nullptr);
         oRow.show();
+        QCOMPARE(KestraTest::assertTexts(), (QStringList{"pValueWidget", "pValueWidget"}));
         QCOMPARE(oRow.getCaptionLabel()->text(), QStringLiteral("Caption"));
     }
 };
