@@ -31,30 +31,10 @@ enum
 // Tokens of the toolkit's own menu.
 enum
 {
-    TOKEN_MAIN_MENU = 178,
-    TOKEN_LEVEL = 179,
-    TOKEN_SYSINFO = 180,
-    TOKEN_SETTINGS_TITLE = 181,
-    TOKEN_SETTINGS = 182,
-    TOKEN_APPS_TITLE = 183,
-    TOKEN_APPS = 184,
-    TOKEN_UNIT = 185,
-    TOKEN_DATETIME = 186,
-    TOKEN_COMM = 187,
-    TOKEN_ATMOS = 188,
-    TOKEN_UPDATE_TITLE = 189,
-    TOKEN_UPDATE = 190,
-    TOKEN_CALIB_TITLE = 191,
-    TOKEN_CALIB = 192,
-    TOKEN_FORMAT_TITLE = 193,
-    TOKEN_FORMAT = 194,
-    TOKEN_FIRMWARE = 195,
-    TOKEN_LANGUAGE = 196,
-    TOKEN_CALIBRATE_ALL = 198,
-    TOKEN_CALIBRATE_WITHOUT = 199,
-    TOKEN_VIEW_ADJUSTMENT = 200,
-    TOKEN_FORMAT_SYSTEM = 201,
-    TOKEN_FORMAT_SD = 202
+    TOKEN_MAIN_MENU = 178, TOKEN_LEVEL, TOKEN_SYSINFO, TOKEN_SETTINGS_TITLE, TOKEN_SETTINGS, TOKEN_APPS_TITLE,
+    TOKEN_APPS, TOKEN_UNIT, TOKEN_DATETIME, TOKEN_COMM, TOKEN_ATMOS, TOKEN_UPDATE_TITLE, TOKEN_UPDATE,
+    TOKEN_CALIB_TITLE, TOKEN_CALIB, TOKEN_FORMAT_TITLE, TOKEN_FORMAT, TOKEN_FIRMWARE, TOKEN_LANGUAGE,
+    TOKEN_CALIBRATE_ALL = 198, TOKEN_CALIBRATE_WITHOUT, TOKEN_VIEW_ADJUSTMENT, TOKEN_FORMAT_SYSTEM, TOKEN_FORMAT_SD
 };
 
 QString text(int iToken)
@@ -221,26 +201,6 @@ private slots:
         QCOMPARE(shownItems(m_pRoot), listAll.mid(0, 4));
         QVERIFY(KestraTest::assertTexts().isEmpty());
         saveScreenshot("TextMenu");
-    }
-
-    void escapeGoesUpTheTree()
-    {
-        m_pRoot = new MenuContainerC(ICON, TOKEN_MAIN_MENU, 0, QString());
-        MenuContainerC* pSettings = m_pRoot->addComponent(new MenuContainerC(ICON, TOKEN_SETTINGS_TITLE, TOKEN_SETTINGS, QString()));
-        QVERIFY(pSettings);
-        pSettings->addComponent(application("Unit", &m_listLog, TOKEN_UNIT));
-        QVERIFY(!m_pRoot->addComponent(application("Level", &m_listLog, TOKEN_LEVEL)));
-        QSignalSpy oEscape(m_pRoot.data(), SIGNAL(escape()));
-
-        m_pRoot->onSelected();
-        pressKey(Qt::Key_1);
-        QCOMPARE(title(), text(TOKEN_SETTINGS_TITLE));
-        pressKey(Qt::Key_Escape);
-        QCOMPARE(title(), text(TOKEN_MAIN_MENU));
-        QCOMPARE(oEscape.count(), 0);
-        pressKey(Qt::Key_Escape);
-        QCOMPARE(oEscape.count(), 1);
-        QVERIFY(m_listLog.isEmpty());
     }
 
     void applicationResultPicksWhatComesNext_data()
