@@ -17,9 +17,10 @@ private slots:
     void secondStartWakesTheFirstAndSigtermStopsCleanly()
     {
         QTemporaryDir oRoot;
+        // Without a stored mode the first instance runs without its GUI, so there is no window.
         KestraTest::ProgramC oFirst(oRoot.path());
-        QVERIFY(oFirst.start());
-        QVERIFY(oFirst.waitForText("Starting firmware (application mode: 3)"));
+        QVERIFY(oFirst.start({"/AUTOSTART"}));
+        QVERIFY(oFirst.waitForText("Starting firmware (application mode: 2)"));
         QVERIFY(oFirst.waitForText("Waiting for event..."));
 
         KestraTest::ProgramC oSecond(oRoot.path());

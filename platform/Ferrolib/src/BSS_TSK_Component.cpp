@@ -58,12 +58,27 @@ bool SysComponentContainerC::addChild(SysComponentC* pChild)
     if (!pChild || m_lstChildren.contains(pChild))
         return false;
     m_lstChildren.append(pChild);
+    if (m_bInitialised)
+        pChild->initComponent(1);
+    if (isStarted())
+        pChild->startComponent(1);
     return true;
 }
 
 bool SysComponentContainerC::removeChild(SysComponentC* pChild)
 {
-    return m_lstChildren.removeOne(pChild);
+    if (!m_lstChildren.removeOne(pChild))
+        return false;
+    if (isStarted())
+        pChild->stopComponent(1);
+    if (m_bInitialised)
+        pChild->deinitComponent(1);
+    return true;
+}
+
+bool SysComponentContainerC::isInitialised() const
+{
+    return m_bInitialised;
 }
 
 QList<SysComponentC*> SysComponentContainerC::children() const
@@ -76,6 +91,7 @@ bool SysComponentContainerC::initComponent(int iArg)
     bool bOk = true;
     for (SysComponentC* pChild : m_lstChildren)
         bOk = pChild->initComponent(iArg) && bOk;
+    m_bInitialised = true;
     return SysComponentC::initComponent(iArg) && bOk;
 }
 
@@ -100,6 +116,7 @@ bool SysComponentContainerC::deinitComponent(int iArg)
     bool bOk = true;
     for (auto it = m_lstChildren.crbegin(); it != m_lstChildren.crend(); ++it)
         bOk = (*it)->deinitComponent(iArg) && bOk;
+    m_bInitialised = false;
     return SysComponentC::deinitComponent(iArg) && bOk;
 }
 

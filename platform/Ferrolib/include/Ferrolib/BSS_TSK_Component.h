@@ -36,6 +36,8 @@ private:
 };
 
 // Drives its children with itself: init and start in the order added, stop and de-init in reverse.
+// A child added to a running container is initialised and started at once; a child removed from
+// it is stopped and de-initialised.
 class SysComponentContainerC : public SysComponentC
 {
 public:
@@ -44,6 +46,7 @@ public:
 
     bool addChild(SysComponentC* pChild);
     bool removeChild(SysComponentC* pChild);
+    bool isInitialised() const;
     QList<SysComponentC*> children() const;
 
     bool initComponent(int iArg) override;
@@ -54,6 +57,7 @@ public:
 
 private:
     QList<SysComponentC*> m_lstChildren;
+    bool m_bInitialised = false;
 };
 
 // Components that others look up by class name (the firmware accessor, for instance).

@@ -1,0 +1,218 @@
+#include "KTX/KTX_MainController.h"
+
+#include "KTX/KTX_FirmwareStarterTask.h"
+#include "KTX/KTX_ThreadSwitchHelper.h"
+#include "KTX/LNG/KTX_LNG_LanguageManager.h"
+
+#include "Ferrolib/BSS_Assert.h"
+#include "Ferrolib/BSS_HAL_PathMap.h"
+#include "Ferrolib/BSS_HAL_Platform.h"
+#include "Quillbase/CMN_System.h"
+#include "V40_APP_AbstractApplication.h"
+#include "V40_GUI_ApplicationMenuComponent.h"
+#include "V40_GUI_MainWindow.h"
+#include "V40_GUI_MenuContainer.h"
+#include "V40_GUI_MenuContainerProperties.h"
+#include "V40_GUI_MessagePanel.h"
+#include "V40_GUI_UTI_Resources.h"
+#include "V40_LNG_TextTokens.h"
+
+#include <QCoreApplication>
+#include <QResource>
+
+#include <memory>
+
+namespace KTX {
+
+namespace {
+
+const char* const kSource = "KTX_MainController";
+const char* const kResourceFile = "KestraToolkitMainResources.rcc";
+
+using V40::GUI::MenuContainerC;
+using V40::GUI::MenuContainerPropertiesC;
+
+QString resourceFilePath()
+{
+    return V40::GUI::UTI::resourceFilePathBesideProgram(QString::fromLatin1(kResourceFile));
+}
+
+} // namespace
+
+MainControllerC::MainControllerC()
+    : QObject(nullptr)
+    , m_pRootMenuContainer(nullptr)
+    , m_oGuiStoppedEvent(BSS::SYS::EventC::MANUAL_RESET)
+{
+    addChild(&m_oWorkerThread);
+}
+
+MainControllerC::~MainControllerC()
+{
+    removeChild(&m_oWorkerThread);
+    if (m_pRootMenuContainer) {
+        BSS_ASSERT_REPORT("0 == m_pRootMenuContainer", kSource, 47);
+        delete m_pRootMenuContainer;
+        m_pRootMenuContainer = nullptr;
+    }
+}
+
+bool MainControllerC::initComponent(int iArg)
+{
+    if (!QResource::registerResource(resourceFilePath()))
+        BSS_ASSERT_REPORT("Could not register Resources.", kSource, 343);
+    return BSS::TSK::SysComponentContainerC::initComponent(iArg);
+}
+
+bool MainControllerC::startComponent(int iArg)
+{
+    m_oGuiStoppedEvent.reset();
+    return BSS::TSK::SysComponentContainerC::startComponent(iArg);
+}
+
+bool MainControllerC::waitUntilStopped(int iTimeoutMs)
+{
+    return m_oGuiStoppedEvent.wait(unsigned(iTimeoutMs));
+}
+
+bool MainControllerC::deinitComponent(int iArg)
+{
+    if (!QResource::unregisterResource(resourceFilePath()))
+        BSS_ASSERT_REPORT("Could not unregister Resources.", kSource, 356);
+    return BSS::TSK::SysComponentContainerC::deinitComponent(iArg);
+}
+
+V40::GUI::MenuContainerC* MainControllerC::rootMenuContainer() const
+{
+    return m_pRootMenuContainer;
+}
+
+void MainControllerC::startGui()
+{
+    const QString strLanguageDir = QString::fromLocal8Bit(BSS::HAL::getLanguageDirectory(-1).c_str());
+    // A second start without a stop keeps the language manager it has.
+    if (!LNG::LanguageManagerC::s_poInstance)
+        LNG::LanguageManagerC::s_poInstance = new LNG::LanguageManagerC(strLanguageDir);
+    if (!LNG::LanguageManagerC::Instance())
+        BSS_ASSERT_REPORT("0 != LNG::LanguageManagerC::Instance()", kSource, 111);
+    else if (!BSS::TSK::SysComponentContainerC::children().contains(LNG::LanguageManagerC::Instance()))
+        addChild(LNG::LanguageManagerC::Instance());
+
+    V40::GUI::MainWindowC::create();
+    V40::GUI::MainWindowC* pMainWindow = V40::GUI::MainWindowC::instance();
+    FirmwareStarterTaskC* pStarterTask = FirmwareStarterTaskC::instance();
+    if (pStarterTask && pStarterTask->isLevelStart()) {
+        runLevelApplication();
+        return;
+    }
+
+    buildRootMenu();
+    if (!m_pRootMenuContainer) {
+        BSS_ASSERT_REPORT("m_pRootMenuContainer", kSource, 136);
+        return;
+    }
+    connect(m_pRootMenuContainer, &MenuContainerC::escape, this, &MainControllerC::requestQuit,
+            Qt::UniqueConnection);
+    if (ThreadSwitchHelperC* pHelper = ThreadSwitchHelperC::instance())
+        connect(pMainWindow, &V40::GUI::MainWindowC::languageChanged, pHelper,
+                &ThreadSwitchHelperC::onLanguageChanged, Qt::UniqueConnection);
+    if (pMainWindow) {
+        pMainWindow->show();
+        pMainWindow->raise();
+        pMainWindow->activateWindow();
+    }
+    m_pRootMenuContainer->onSelected();
+}
+
+void MainControllerC::runLevelApplication()
+{
+    if (V40::GUI::MainWindowC* pMainWindow = V40::GUI::MainWindowC::instance()) {
+        pMainWindow->show();
+        pMainWindow->raise();
+        pMainWindow->activateWindow();
+    }
+    std::unique_ptr<V40::APP::AbstractApplicationC> upApplication(createLevelApplication());
+    if (upApplication)
+        upApplication->run();
+    // The level key's GUI ends with its application.
+    CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
+}
+
+V40::APP::AbstractApplicationC* MainControllerC::createLevelApplication()
+{
+    return nullptr;
+}
+
+void MainControllerC::buildRootMenu()
+{
+    if (m_pRootMenuContainer) {
+        BSS_ASSERT_REPORT("0 == m_pRootMenuContainer", kSource, 200);
+        return;
+    }
+    const int iIcon = MenuContainerPropertiesC::MENU_TYPE_ICON;
+    const int iText = MenuContainerPropertiesC::MENU_TYPE_TEXT;
+    m_pRootMenuContainer = new MenuContainerC(iIcon, 178, 0, QString());
+    MenuContainerC* pRoot = m_pRootMenuContainer;
+
+    MenuContainerC* pSettings =
+        pRoot->addComponent(new MenuContainerC(iIcon, 181, 182, QStringLiteral(":/Images/settings.png")));
+    MenuContainerC* pApps =
+        pRoot->addComponent(new MenuContainerC(iIcon, 183, 184, QStringLiteral(":/Images/apps.png")));
+    pApps->addComponent(new MenuContainerC(iText, 189, 190, QStringLiteral(":/Images/update.png")));
+    pApps->addComponent(new MenuContainerC(iText, 191, 192, QStringLiteral(":/Images/calib.png")));
+    pApps->addComponent(new MenuContainerC(iText, 193, 194, QStringLiteral(":/Images/format.png")));
+    Q_UNUSED(pSettings);
+}
+
+void MainControllerC::stopGui()
+{
+    if (V40::GUI::MainWindowC* pMainWindow = V40::GUI::MainWindowC::instance()) {
+        pMainWindow->hide();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    delete m_pRootMenuContainer;
+    m_pRootMenuContainer = nullptr;
+    V40::GUI::MainWindowC::destroy();
+
+    LNG::LanguageManagerC* pLanguageManager = LNG::LanguageManagerC::Instance();
+    if (!pLanguageManager) {
+        BSS_ASSERT_REPORT("LNG::LanguageManagerC::Instance()", kSource, 179);
+    } else {
+        removeChild(pLanguageManager);
+        if (!LNG::LanguageManagerC::s_poInstance)
+            BSS_ASSERT_REPORT("LNG::LanguageManagerC::s_poInstance", kSource, 184);
+        delete pLanguageManager;
+        LNG::LanguageManagerC::s_poInstance = nullptr;
+    }
+    m_oGuiStoppedEvent.set();
+}
+
+void MainControllerC::requestQuit()
+{
+    const int iAnswer = V40::GUI::MessagePanelC::information(V40::LNG::getTextToken(12), 5, -1, 1);
+    if (m_pRootMenuContainer)
+        m_pRootMenuContainer->onSelected();
+    if (iAnswer == V40::GUI::MessagePanelC::RESULT_YES)
+        quit();
+}
+
+void MainControllerC::quit()
+{
+    int iCloseCode = CMN::CLOSE_GUI_ONLY;
+    if (BSS::HAL::getPlatformKind() == BSS::HAL::PLATFORM_SIMULATOR)
+        iCloseCode = CMN::CLOSE_APPLICATION;
+    else if (BSS::HAL::isSwitchOn("SHUTDOWN_FIRMWARE"))
+        iCloseCode = CMN::CLOSE_APPLICATION;
+    CMN::closeApplication(iCloseCode, 0, 0);
+}
+
+void MainControllerC::onLanguageChanged()
+{
+    if (!m_pRootMenuContainer) {
+        BSS_ASSERT_REPORT("m_pRootMenuContainer", kSource, 158);
+        return;
+    }
+    m_pRootMenuContainer->retranslate();
+}
+
+} // namespace KTX

@@ -1,0 +1,53 @@
+#pragma once
+#include "Ferrolib/BSS_SYS_Event.h"
+#include "Ferrolib/BSS_TSK_Component.h"
+#include "V40_GUI_WorkerThread.h"
+
+#include <QObject>
+
+namespace V40 {
+namespace APP {
+class AbstractApplicationC;
+}
+namespace GUI {
+class MenuContainerC;
+}
+} // namespace V40
+
+namespace KTX {
+
+// Owns the GUI while it runs: the language manager, the main window and the root menu.
+class MainControllerC : public QObject, public BSS::TSK::SysComponentContainerC
+{
+    Q_OBJECT
+
+public:
+    MainControllerC();
+    ~MainControllerC() override;
+
+    bool initComponent(int iArg) override;
+    bool startComponent(int iArg) override;
+    bool waitUntilStopped(int iTimeoutMs) override;
+    bool deinitComponent(int iArg) override;
+
+    V40::GUI::MenuContainerC* rootMenuContainer() const;
+
+public slots:
+    void requestQuit();
+    void quit();
+    void onLanguageChanged();
+    void startGui();
+    void stopGui();
+
+private:
+    void buildRootMenu();
+    void runLevelApplication();
+    // The level application, once it exists; null until then.
+    static V40::APP::AbstractApplicationC* createLevelApplication();
+
+    V40::GUI::MenuContainerC* m_pRootMenuContainer;
+    V40::GUI::WorkerThreadC m_oWorkerThread;
+    BSS::SYS::EventC m_oGuiStoppedEvent;
+};
+
+} // namespace KTX
