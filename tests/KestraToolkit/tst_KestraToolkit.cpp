@@ -9,11 +9,92 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+namespace {
+
+// Presses the instrument's keys in the toolkit's window, from outside, as the simulator tool does.
+bool pressKeys(const QString& strRoot, const QStringList& lstKeys)
+{
+    KestraTest::ProgramC oSimCtl(strRoot, KestraTest::binDir() + "/KestraSimCtl");
+    return oSimCtl.start(QStringList{"key"} + lstKeys) && oSimCtl.waitForFinished() && oSimCtl.exitCode() == 0;
+}
+
+// The main menu is up, in the active window, once its first tile got the focus.
+const char* const kMainMenuShown = "GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Settings\"";
+
+} // namespace
+
 class KestraToolkitTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void exitQuestionOnTheSimulator()
+    {
+        QTemporaryDir oRoot;
+        KestraTest::ProgramC oProgram(oRoot.path());
+        QVERIFY(oProgram.start());
+        QVERIFY(oProgram.waitForText(kMainMenuShown));
+        // Into Apps and back, then Escape asks "Exit?" and Escape (NO) returns to the main menu.
+        QVERIFY(pressKeys(oRoot.path(), {"2", "Escape", "Escape", "Escape"}));
+        QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Update\""));
+        QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Apps\"", 10000, 2));
+        QVERIFY(!oProgram.waitForFinished(300));
+        // YES ends the simulator.
+        QVERIFY(pressKeys(oRoot.path(), {"Escape", "F6"}));
+        QVERIFY(oProgram.waitForFinished());
+        QCOMPARE(oProgram.exitCode(), 0);
+        QVERIFY(oProgram.output().contains("Got stop application event."));
+        QVERIFY(oProgram.output().contains("Leaving Kestra Toolkit main with exit code 0."));
+        QVERIFY(!oProgram.output().contains("ASSERT"));
+    }
+
+    void exitOnTheInstrumentClosesOnlyTheGui()
+    {
+        QTemporaryDir oRoot;
+        KestraTest::ProgramC oProgram(oRoot.path());
+        oProgram.setEnvironment(QStringLiteral("KESTRA_PLATFORM_KIND"), QStringLiteral("1"));
+        QVERIFY(oProgram.start());
+        QVERIFY(oProgram.waitForText(kMainMenuShown));
+        QVERIFY(pressKeys(oRoot.path(), {"Escape", "F6"}));
+        QVERIFY(oProgram.waitForText("Got stop GUI event."));
+        QVERIFY(!oProgram.waitForFinished(300));
+
+        // No window now: a second start asks for the GUI, which comes back.
+        KestraTest::ProgramC oSecond(oRoot.path());
+        QVERIFY(oSecond.start());
+        QVERIFY(oSecond.waitForFinished());
+        QVERIFY(!oSecond.output().contains("Window found"));
+        QVERIFY(oProgram.waitForText("Got start GUI event."));
+        QVERIFY(oProgram.waitForText(kMainMenuShown, 10000, 2));
+
+        // While the GUI is shown, a further start raises the window.
+        KestraTest::ProgramC oThird(oRoot.path());
+        QVERIFY(oThird.start());
+        QVERIFY(oThird.waitForFinished());
+        QCOMPARE(oThird.exitCode(), 0);
+        QVERIFY(oThird.output().contains("Window found"));
+
+        oProgram.terminate();
+        QVERIFY(oProgram.waitForFinished());
+        QVERIFY(!oProgram.crashed());
+        QCOMPARE(oProgram.exitCode(), 0);
+        QVERIFY(!oProgram.output().contains("ASSERT"));
+    }
+
+    void attachedDeviceBecomesActive()
+    {
+        QTemporaryDir oRoot;
+        KestraTest::ProgramC oProgram(oRoot.path());
+        QVERIFY(oProgram.start({"/AUTOSTART"}));
+        QVERIFY(oProgram.waitForText("Waiting for event..."));
+        KestraTest::ProgramC oSimCtl(oRoot.path(), KestraTest::binDir() + "/KestraSimCtl");
+        QVERIFY(oSimCtl.start({"attach-device", "71"}));
+        QVERIFY(oSimCtl.waitForFinished());
+        QVERIFY(oProgram.waitForText("Device BluetoothHandle active on port 2."));
+        oProgram.terminate();
+        QVERIFY(oProgram.waitForFinished());
+    }
+
     void secondStartWakesTheFirstAndSigtermStopsCleanly()
     {
         QTemporaryDir oRoot;

@@ -7,6 +7,7 @@
 #include "Ferrolib/BSS_SYS_Event.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QStringList>
 #include <QTextStream>
 
@@ -15,10 +16,42 @@ namespace {
 int usage()
 {
     QTextStream(stderr) << "usage: KestraSimCtl set KEY VALUE | get KEY | start-gui | level-key | set-event NAME\n"
-                           "                    | attach-device TYPE\n"
+                           "                    | attach-device TYPE | key KEY...\n"
+                           "  KEY is Escape, Enter, Up, Down, Left, Right, Tab, F1..F6 or a digit.\n"
                            "  KEY is a simulator setting such as Configuration/SDCard or Settings/PlatformKind;\n"
                            "  'set' wakes a running toolkit so that it takes the change.\n";
     return 2;
+}
+
+// The instrument's keys by name.
+int keyCode(const QString& strName)
+{
+    static const QHash<QString, int> s_hashKeys{
+        {"escape", Qt::Key_Escape}, {"enter", Qt::Key_Return}, {"return", Qt::Key_Return},
+        {"up", Qt::Key_Up},         {"down", Qt::Key_Down},    {"left", Qt::Key_Left},
+        {"right", Qt::Key_Right},   {"tab", Qt::Key_Tab},      {"f1", Qt::Key_F1},
+        {"f2", Qt::Key_F2},         {"f3", Qt::Key_F3},        {"f4", Qt::Key_F4},
+        {"f5", Qt::Key_F5},         {"f6", Qt::Key_F6}};
+    const QString strKey = strName.toLower();
+    if (strKey.size() == 1 && strKey.at(0).isDigit())
+        return Qt::Key_0 + strKey.at(0).digitValue();
+    return s_hashKeys.value(strKey, 0);
+}
+
+int pressKeys(const QStringList& lstKeys)
+{
+    for (const QString& strKey : lstKeys) {
+        const int iKey = keyCode(strKey);
+        if (!iKey) {
+            QTextStream(stderr) << "Unknown key " << strKey << ".\n";
+            return 2;
+        }
+        if (!BSS::SIM::pressKey(QStringLiteral("KestraToolkit"), iKey)) {
+            QTextStream(stderr) << "No KestraToolkit window to press " << strKey << " in.\n";
+            return 1;
+        }
+    }
+    return 0;
 }
 
 int setEvent(const QString& strName)
@@ -69,6 +102,8 @@ int main(int iArgc, char** apArgv)
         upSettings->sync();
         return setEvent(QStringLiteral("Kestra_SimulatorChanged"));
     }
+    if (strCommand == QLatin1String("key") && lstArguments.size() >= 2)
+        return pressKeys(lstArguments.mid(1));
     if (strCommand == QLatin1String("set-event") && lstArguments.size() == 2)
         return setEvent(lstArguments.at(1));
     return usage();

@@ -89,6 +89,8 @@ V40::GUI::MenuContainerC* MainControllerC::rootMenuContainer() const
 
 void MainControllerC::startGui()
 {
+    // Every GUI run ends with its own stop: the event set by the last stop must not count.
+    m_oGuiStoppedEvent.reset();
     const QString strLanguageDir = QString::fromLocal8Bit(BSS::HAL::getLanguageDirectory(-1).c_str());
     // A second start without a stop keeps the language manager it has.
     if (!LNG::LanguageManagerC::s_poInstance)

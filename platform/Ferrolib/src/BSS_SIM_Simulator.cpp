@@ -1,6 +1,7 @@
 #include "Ferrolib/BSS_SIM_Simulator.h"
 
 #include "PlatformFolders.h"
+#include "WinInternal.h"
 
 #include <QMutex>
 
@@ -59,6 +60,12 @@ QString simulatorSettingsPath()
     const QString strHive = registryRootHive() == HIVE_LOCAL_MACHINE ? QStringLiteral("HKEY_LOCAL_MACHINE")
                                                                      : QStringLiteral("HKEY_CURRENT_USER");
     return strHive + "\\" + registryRoot();
+}
+
+bool pressKey(const QString& strWindowTitle, int iQtKey)
+{
+    HWND hWnd = KestraWin::findAnnouncedWindow(strWindowTitle);
+    return hWnd && KestraWin::pressKeyInAnnouncedWindow(hWnd, iQtKey);
 }
 
 } // namespace SIM

@@ -20,5 +20,6 @@ bool isAnnouncedWindow(HWND hWnd);
 bool isAnnouncedWindowZoomed(HWND hWnd);
 bool showAnnouncedWindow(HWND hWnd, int iCmdShow);
 bool foregroundAnnouncedWindow(HWND hWnd);
+bool pressKeyInAnnouncedWindow(HWND hWnd, int iQtKey);
 
 } // namespace KestraWin

@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QSocketNotifier>
 #include <QWidget>
+#include <QWindow>
 
 #include <cerrno>
 #include <csignal>
@@ -21,6 +22,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// QtGui's entry for key events as the window system delivers them.
+Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* pWindow, QEvent::Type eType, int iKey, Qt::KeyboardModifiers eModifiers,
+                                    const QString& strText = QString(), bool bAutoRepeat = false, ushort uCount = 1);
 
 namespace {
 
@@ -183,8 +188,12 @@ private:
         while ((iEnd = m_baPending.indexOf('\n')) >= 0) {
             const QList<QByteArray> lstWords = m_baPending.left(iEnd).split(' ');
             m_baPending.remove(0, iEnd + 1);
+            // One event per command: a key may open a screen with its own loop, which must see
+            // the keys that follow.
             if (lstWords.size() >= 2)
-                execute(lstWords.at(0).toInt(), lstWords.mid(1));
+                QMetaObject::invokeMethod(
+                    this, [this, lstWords] { execute(lstWords.at(0).toInt(), lstWords.mid(1)); },
+                    Qt::QueuedConnection);
         }
     }
 
@@ -196,6 +205,14 @@ private:
         if (lstCommand.at(0) == "fg") {
             pWidget->raise();
             pWidget->activateWindow();
+        } else if (lstCommand.at(0) == "key" && lstCommand.size() > 1 && pWidget->windowHandle()) {
+            // Through the window system, so that shortcuts answer as they do to the keyboard.
+            const int iKey = lstCommand.at(1).toInt();
+            // The instrument's keyboard always reaches the GUI.
+            if (!pWidget->isActiveWindow())
+                pWidget->activateWindow();
+            qt_handleKeyEvent(pWidget->windowHandle(), QEvent::KeyPress, iKey, Qt::NoModifier);
+            qt_handleKeyEvent(pWidget->windowHandle(), QEvent::KeyRelease, iKey, Qt::NoModifier);
         } else if (lstCommand.at(0) == "show" && lstCommand.size() > 1) {
             applyShow(pWidget, lstCommand.at(1).toInt());
         }
@@ -302,6 +319,11 @@ bool showAnnouncedWindow(HWND hWnd, int iCmdShow)
 bool foregroundAnnouncedWindow(HWND hWnd)
 {
     return sendCommand(hWnd, "fg");
+}
+
+bool pressKeyInAnnouncedWindow(HWND hWnd, int iQtKey)
+{
+    return sendCommand(hWnd, "key " + QByteArray::number(iQtKey));
 }
 
 } // namespace KestraWin

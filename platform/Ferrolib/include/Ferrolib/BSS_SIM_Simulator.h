@@ -15,5 +15,9 @@ HiveE registryRootHive();
 // The simulator's own settings ("Configuration/SDCard", "Settings/..."), as a native path.
 QString simulatorSettingsPath();
 
+// The instrument's keyboard from outside: presses and releases a key (a Qt key code) in the
+// top-level window with that title, in whichever process of this root shows it.
+bool pressKey(const QString& strWindowTitle, int iQtKey);
+
 } // namespace SIM
 } // namespace BSS
