@@ -2,7 +2,7 @@
 // between the fields, loading, and rows that do not fit.
 #include "KestraTest.h"
 
-#include "../GuiKeyDriver.h"
+#include "GuiKeyDriver.h"
 
 #include "V40_GUI_HLabeledWidget.h"
 #include "V40_GUI_SettingsModel.h"

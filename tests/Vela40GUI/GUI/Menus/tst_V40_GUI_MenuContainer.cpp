@@ -2,7 +2,7 @@
 // tree, running applications and coming back, a language change, and how the pages look.
 #include "KestraTest.h"
 
-#include "../GuiKeyDriver.h"
+#include "GuiKeyDriver.h"
 
 #include "V40_GUI_ApplicationMenuComponent.h"
 #include "V40_GUI_IconMenuItemWidget.h"

@@ -1,7 +1,7 @@
 // Message panels answered with function keys, Escape or a time-out, as the operator sees them.
 #include "KestraTest.h"
 
-#include "../GuiKeyDriver.h"
+#include "GuiKeyDriver.h"
 
 #include "V40_GUI_MessagePanel.h"
 

@@ -1,0 +1,302 @@
+// The GUI from its start to its stop: root menu, "Exit?", close codes, language change, and many
+// start/stop cycles driven through the platform.
+#include "GuiKeyDriver.h"
+#include "KestraTest.h"
+
+#include "KTX/KTX_FirmwareStarterTask.h"
+#include "KTX/KTX_MainController.h"
+#include "KTX/KTX_MainEventLoop.h"
+#include "KTX/KTX_Module.h"
+#include "KTX/KTX_NativeEventFilter.h"
+#include "KTX/KTX_ThreadSwitchHelper.h"
+#include "KTX/LNG/KTX_LNG_LanguageManager.h"
+
+#include "Corvane/CFA_StartupConfiguration.h"
+#include "Ferrolib/BSS_REG_NativeSettings.h"
+#include "Ferrolib/BSS_SIM_Simulator.h"
+#include "Quillbase/CMN_System.h"
+#include "V40_GUI_MenuContainer.h"
+#include "V40_GUI_MenuContainerProperties.h"
+#include "V40_GUI_UTI_Trace.h"
+
+#include <QDir>
+#include <QTranslator>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+class FakeMainLoopC : public KTX::MainEventLoopI
+{
+public:
+    int run() override { return 0; }
+    void quit() override { ++m_iQuits; }
+    std::atomic<int> m_iQuits{0};
+};
+
+int applicationMode()
+{
+    int iMode = 0;
+    CFA::StartupConfigurationC::instance().getApplicationMode(iMode);
+    return iMode;
+}
+
+int threadCount()
+{
+    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+}
+
+long residentKiB()
+{
+    QFile oFile(QStringLiteral("/proc/self/statm"));
+    if (!oFile.open(QIODevice::ReadOnly))
+        return 0;
+    return QString::fromLatin1(oFile.readAll()).split(' ').value(1).toLong() * 4;
+}
+
+// The main window if there is one, without the report instance() makes when there is none.
+V40::GUI::MainWindowC* existingMainWindow()
+{
+    for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+        if (auto* pMainWindow = qobject_cast<V40::GUI::MainWindowC*>(pWidget))
+            return pMainWindow;
+    }
+    return nullptr;
+}
+
+bool guiShown()
+{
+    return KestraTest::waitFor([] {
+        V40::GUI::MainWindowC* pMainWindow = existingMainWindow();
+        return pMainWindow && pMainWindow->isVisible()
+               && pMainWindow->titleBar()->title() == QStringLiteral("MAIN MENU");
+    });
+}
+
+bool guiGone()
+{
+    return KestraTest::waitFor([] { return !existingMainWindow() && applicationMode() == 2; });
+}
+
+} // namespace
+
+class MainControllerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The controller and the framework find their resources beside the program.
+        for (const char* strFile : {"KestraToolkitMainResources.rcc", "Vela40GUIResources.rcc"}) {
+            const QString strTarget = QCoreApplication::applicationDirPath() + "/" + strFile;
+            QFile::remove(strTarget);
+            QVERIFY(QFile::copy(KestraTest::binDir() + "/" + strFile, strTarget));
+        }
+        QResource::registerResource(KestraTest::binDir() + "/Vela40GUIResources.rcc");
+        m_upHelper = std::make_unique<KTX::ThreadSwitchHelperC>();
+        m_upTask = std::make_unique<KTX::FirmwareStarterTaskC>(&m_oLoop);
+        m_upFilter = std::make_unique<KTX::NativeEventFilterC>(nullptr, m_upTask.get());
+        CFA::StartupConfigurationC::instance().setApplicationMode(2);
+        m_upModule = std::make_unique<KTX::ModuleC>(1);
+        QVERIFY(m_upModule->initModule(1));
+        QVERIFY(m_upModule->startModule(1));
+    }
+
+    void cleanupTestCase()
+    {
+        m_upModule->stopModule(1);
+        m_upModule->deinitModule(1);
+        m_upModule.reset();
+        m_upFilter.reset();
+        m_upTask.reset();
+        m_upHelper.reset();
+        for (const char* strFile : {"KestraToolkitMainResources.rcc", "Vela40GUIResources.rcc"})
+            QFile::remove(QCoreApplication::applicationDirPath() + "/" + strFile);
+    }
+
+    void init()
+    {
+        KestraTest::clearReports();
+        qunsetenv("KESTRA_PLATFORM_KIND");
+    }
+
+    void cleanup()
+    {
+        if (existingMainWindow()) {
+            CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
+            QVERIFY(guiGone());
+        }
+    }
+
+    void rootMenuAsTheInstrumentShowsIt()
+    {
+        m_upTask->startGui();
+        QVERIFY(guiShown());
+        QVERIFY(KTX::LNG::LanguageManagerC::Instance());
+        V40::GUI::MenuContainerC* pRoot = controller().rootMenuContainer();
+        QVERIFY(pRoot);
+        QStringList lstTree;
+        for (V40::GUI::AbstractMenuComponentC* pComponent : pRoot->components()) {
+            auto* pContainer = qobject_cast<V40::GUI::MenuContainerC*>(pComponent);
+            QVERIFY(pContainer);
+            QStringList lstChildren;
+            for (V40::GUI::AbstractMenuComponentC* pChild : pContainer->components()) {
+                auto* pSubMenu = qobject_cast<V40::GUI::MenuContainerC*>(pChild);
+                if (pSubMenu)
+                    lstChildren << QString::number(pSubMenu->getContainerProperties().getMenuType());
+            }
+            lstTree << QStringLiteral("%1[%2]").arg(pContainer->getContainerProperties().getTitleToken()).arg(lstChildren.join(','));
+        }
+        // Settings, and Apps with the text menus Update, Calibration and Format.
+        QCOMPARE(lstTree, QStringList({"181[]", "183[1,1,1]"}));
+
+        // Digits and Escape walk the menus.
+        GuiKeyDriver::pressKey(Qt::Key_2);
+        QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("APPS"); }));
+        GuiKeyDriver::pressKey(Qt::Key_2);
+        QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("CALIBRATION"); }));
+        GuiKeyDriver::pressKey(Qt::Key_Escape);
+        QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("APPS"); }));
+        GuiKeyDriver::pressKey(Qt::Key_Escape);
+        QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("MAIN MENU"); }));
+        QCOMPARE(KestraTest::assertTexts().join(" | "), QString());
+    }
+
+    void exitQuestion_data()
+    {
+        QTest::addColumn<int>("iPlatformKind");
+        QTest::addColumn<bool>("bShutdownSwitch");
+        QTest::addColumn<int>("iAnswerKey");
+        QTest::addColumn<QString>("strExpectedTrace");
+        QTest::newRow("NO") << 0 << false << int(Qt::Key_Escape) << QString();
+        QTest::newRow("YES on the simulator") << 0 << false << int(Qt::Key_F6) << "Got stop application event.";
+        QTest::newRow("YES on the instrument") << 1 << false << int(Qt::Key_F6) << "Got stop GUI event.";
+        QTest::newRow("YES, shutdown switch on") << 1 << true << int(Qt::Key_F6) << "Got stop application event.";
+    }
+
+    void exitQuestion()
+    {
+        QFETCH(int, iPlatformKind);
+        QFETCH(bool, bShutdownSwitch);
+        QFETCH(int, iAnswerKey);
+        QFETCH(QString, strExpectedTrace);
+        qputenv("KESTRA_PLATFORM_KIND", QByteArray::number(iPlatformKind));
+        BSS::REG::openNativeSettings(BSS::SIM::simulatorSettingsPath())
+            ->setValue(QStringLiteral("Switches/SHUTDOWN_FIRMWARE"), bShutdownSwitch);
+        m_upTask->startGui();
+        QVERIFY(guiShown());
+        const int iLoopQuits = m_oLoop.m_iQuits;
+
+        QString strQuestion;
+        GuiKeyDriver::KeyScript oScript;
+        oScript.call([&] { strQuestion = GuiKeyDriver::title(); }).key(iAnswerKey);
+        oScript.start();
+        GuiKeyDriver::pressKey(Qt::Key_Escape); // runs the question's own loop
+        QVERIFY(oScript.waitUntilDone());
+        QCOMPARE(strQuestion, QStringLiteral("Information"));
+        if (strExpectedTrace.isEmpty()) {
+            QCOMPARE(GuiKeyDriver::title(), QStringLiteral("MAIN MENU"));
+            QVERIFY(!KestraTest::waitFor([] { return !KestraTest::traces("FirmwareStarterTask").filter("prepare stop").isEmpty(); }, 300));
+            return;
+        }
+        QVERIFY(KestraTest::waitFor([&] { return KestraTest::traces("FirmwareStarterTask").contains(strExpectedTrace); }));
+        const bool bStopsApplication = strExpectedTrace.contains("application");
+        if (bStopsApplication) // the process would end here; the next test starts without a GUI again
+            CFA::StartupConfigurationC::instance().setApplicationMode(2);
+        QVERIFY(guiGone());
+        QVERIFY(KestraTest::waitFor([&] { return m_oLoop.m_iQuits - iLoopQuits == (bStopsApplication ? 1 : 0); }));
+    }
+
+    void languageChangeRefreshesTextsWithoutRebuildingTheTree()
+    {
+        m_upTask->startGui();
+        QVERIFY(guiShown());
+        V40::GUI::MenuContainerC* pRoot = controller().rootMenuContainer();
+        const QList<V40::GUI::AbstractMenuComponentC*> lstChildren = pRoot->components();
+        QTranslator oGerman;
+        QVERIFY(oGerman.load(KestraTest::binDir() + "/KestraToolkit_de_DE.qm"));
+        QCoreApplication::installTranslator(&oGerman);
+        QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == V40::LNG::getTextToken(178); }));
+        QVERIFY(GuiKeyDriver::title() != QStringLiteral("MAIN MENU"));
+        QCOMPARE(controller().rootMenuContainer(), pRoot);
+        QCOMPARE(pRoot->components(), lstChildren);
+        QCoreApplication::removeTranslator(&oGerman);
+        QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("MAIN MENU"); }));
+    }
+
+    void secondStartBuildsNoSecondTree()
+    {
+        m_upTask->startGui();
+        QVERIFY(guiShown());
+        V40::GUI::MenuContainerC* pRoot = controller().rootMenuContainer();
+        controller().startGui();
+        QCOMPARE(controller().rootMenuContainer(), pRoot);
+        QCOMPARE(KestraTest::assertTexts(), QStringList({"0 == m_pRootMenuContainer"}));
+    }
+
+    void stopLeavesNothingBehind()
+    {
+        m_upTask->startGui();
+        QVERIFY(guiShown());
+        QVERIFY(!controller().waitUntilStopped(0));
+        CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
+        QVERIFY(guiGone());
+        QVERIFY(KestraTest::waitFor([&] { return controller().waitUntilStopped(0); }));
+        QVERIFY(!controller().rootMenuContainer());
+        QVERIFY(!KTX::LNG::LanguageManagerC::s_poInstance);
+        QVERIFY(KestraTest::assertTexts().isEmpty());
+    }
+
+    void levelKeyStartsNoMenu()
+    {
+        V40::GUI::UTI::setTraceEnabled(true); // menu tiles trace when they take the focus
+        BSS::SYS::EventC oLevelKey("Tessel_KeyEvent_Level");
+        oLevelKey.set();
+        QVERIFY(KestraTest::waitFor([] {
+            return KestraTest::traces("FirmwareStarterTask").contains("Got start level bubble event.");
+        }));
+        // The level run ends by closing the GUI again; no menu was built on the way.
+        QVERIFY(KestraTest::waitFor([] { return KestraTest::traces("FirmwareStarterTask").contains("Got stop GUI event."); }));
+        QVERIFY(guiGone());
+        V40::GUI::UTI::setTraceEnabled(false);
+        QVERIFY(KestraTest::traces("Qt").filter("MenuItemWidgetC").isEmpty());
+        QVERIFY(!m_upTask->isLevelStart());
+        QVERIFY(KestraTest::assertTexts().isEmpty());
+    }
+
+    void manyGuiCyclesThroughThePlatform()
+    {
+        int iThreads = 0;
+        long lResident = 0;
+        for (int iCycle = 0; iCycle < 200; ++iCycle) {
+            m_upTask->startGui();
+            QVERIFY2(guiShown(), qPrintable(QStringLiteral("cycle %1").arg(iCycle)));
+            CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
+            QVERIFY2(guiGone(), qPrintable(QStringLiteral("cycle %1").arg(iCycle)));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (iCycle == 20) {
+                iThreads = threadCount();
+                lResident = residentKiB();
+            }
+        }
+        QCOMPARE(threadCount(), iThreads);
+        // Some allocator slack, but nothing that grows with every cycle.
+        QVERIFY2(residentKiB() - lResident < 8 * 1024,
+                 qPrintable(QStringLiteral("grew by %1 KiB over 180 cycles").arg(residentKiB() - lResident)));
+        QVERIFY(KestraTest::assertTexts().isEmpty());
+    }
+
+private:
+    KTX::MainControllerC& controller() { return m_upModule->mainController(); }
+
+    FakeMainLoopC m_oLoop;
+    std::unique_ptr<KTX::ThreadSwitchHelperC> m_upHelper;
+    std::unique_ptr<KTX::FirmwareStarterTaskC> m_upTask;
+    std::unique_ptr<KTX::NativeEventFilterC> m_upFilter;
+    std::unique_ptr<KTX::ModuleC> m_upModule;
+};
+
+KESTRA_TEST_MAIN(MainControllerTest)
+#include "tst_KTX_MainController.moc"
