@@ -1,0 +1,57 @@
+#pragma once
+// A state under test as the only state of an application: success and fail both end the run, so
+// run() tells how the state left (0 = success, 0x2000008 = fail, or a result the state set).
+#include "GuiKeyDriver.h"
+
+#include "V40_APP_ApplicationModelBase.h"
+#include "V40_GUI_MessagePanel.h"
+
+namespace StateTest {
+
+template <class StateT, class ModelT>
+class SingleStateApplicationC : public V40::APP::AbstractApplicationC
+{
+public:
+    explicit SingleStateApplicationC(std::function<ModelT*()> fnModel) : m_fnModel(std::move(fnModel)) {}
+    int getFirstStateId() override { return 0; }
+    int getNextStateId(int, int) override { return -1; }
+    V40::APP::ApplicationStateBaseC* createState(int iStateId) override
+    {
+        return iStateId == 0 ? new StateT() : V40::APP::AbstractApplicationC::createState(iStateId);
+    }
+    void createModel() override { setModel(m_fnModel()); }
+
+private:
+    std::function<ModelT*()> m_fnModel;
+};
+
+// Modified or not, and storing succeeds or fails, as the test says.
+class FakeModelC : public V40::APP::ApplicationModelBaseC
+{
+public:
+    FakeModelC(bool bModified, bool bStoreResult, int* piStores)
+        : m_bModified(bModified), m_bStoreResult(bStoreResult), m_piStores(piStores) {}
+    bool isModified() const override { return m_bModified; }
+    bool store() override
+    {
+        ++*m_piStores;
+        return m_bStoreResult;
+    }
+
+private:
+    bool m_bModified;
+    bool m_bStoreResult;
+    int* m_piStores;
+};
+
+// A script step that notes "<title>: <text>" of the message on the screen, if there is one.
+inline std::function<void()> noteMessage(QStringList* pMessages)
+{
+    return [pMessages] {
+        auto* pPanel = qobject_cast<V40::GUI::MessagePanelC*>(GuiKeyDriver::mainWindow()->contentBar());
+        if (pPanel && pPanel->isVisible())
+            *pMessages << pPanel->title() + ": " + pPanel->message();
+    };
+}
+
+} // namespace StateTest
