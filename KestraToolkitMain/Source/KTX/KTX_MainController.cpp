@@ -1,5 +1,6 @@
 #include "KTX/KTX_MainController.h"
 
+#include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
 #include "KTX/KTX_FirmwareStarterTask.h"
 #include "KTX/KTX_ThreadSwitchHelper.h"
 #include "KTX/LNG/KTX_LNG_LanguageManager.h"
@@ -158,12 +159,13 @@ void MainControllerC::buildRootMenu()
 
     MenuContainerC* pSettings =
         pRoot->addComponent(new MenuContainerC(iIcon, 181, 182, QStringLiteral(":/Images/settings.png")));
+    pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::UnitSettingsApplicationC(), 185, QStringLiteral(":/Images/general.png"), nullptr));
     MenuContainerC* pApps =
         pRoot->addComponent(new MenuContainerC(iIcon, 183, 184, QStringLiteral(":/Images/apps.png")));
     pApps->addComponent(new MenuContainerC(iText, 189, 190, QStringLiteral(":/Images/update.png")));
     pApps->addComponent(new MenuContainerC(iText, 191, 192, QStringLiteral(":/Images/calib.png")));
     pApps->addComponent(new MenuContainerC(iText, 193, 194, QStringLiteral(":/Images/format.png")));
-    Q_UNUSED(pSettings);
 }
 
 void MainControllerC::stopGui()

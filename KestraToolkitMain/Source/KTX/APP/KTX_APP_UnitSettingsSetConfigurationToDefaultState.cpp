@@ -1,0 +1,38 @@
+#include "KTX/APP/KTX_APP_UnitSettingsSetConfigurationToDefaultState.h"
+
+#include "V40_APP_ApplicationModelBase.h"
+#include "V40_GUI_SettingsModel.h"
+
+#include "Ferrolib/BSS_Assert.h"
+
+#define KTX_APP_REPORT(text) \
+    BSS_ASSERT_REPORT((text), "KTX_APP_UnitSettingsSetConfigurationToDefaultState", __LINE__)
+
+namespace KTX {
+namespace APP {
+
+UnitSettingsSetConfigurationToDefaultStateC::UnitSettingsSetConfigurationToDefaultStateC(QObject* parent)
+    : V40::APP::ApplicationStateBaseC(parent)
+{
+}
+
+UnitSettingsSetConfigurationToDefaultStateC::~UnitSettingsSetConfigurationToDefaultStateC() = default;
+
+void UnitSettingsSetConfigurationToDefaultStateC::execute()
+{
+    V40::APP::ApplicationModelBaseC* pModel = modelOrNull();
+    if (!pModel) {
+        KTX_APP_REPORT("pModel");
+        return;
+    }
+    V40::GUI::SettingsModelC* pSettingsModel = pModel->getSettingsModel(0);
+    if (!pSettingsModel) {
+        KTX_APP_REPORT("pSettingsModel");
+        return;
+    }
+    pSettingsModel->setToDefault();
+    OnSuccess();
+}
+
+} // namespace APP
+} // namespace KTX

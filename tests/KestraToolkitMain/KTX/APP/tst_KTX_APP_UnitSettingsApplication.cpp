@@ -1,0 +1,291 @@
+// Settings > Unit from the main menu, through the real main controller: the panel shows the
+// stored units, F6 stores them (keeping the date format), F5 puts the factory units on the
+// screen only, Escape after an edit asks before the edit is thrown away.
+#include "StateTestApplication.h"
+
+#include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
+#include "KTX/APP/KTX_APP_UnitSettingsModel.h"
+#include "KTX/APP/KTX_APP_UnitSettingsPanel.h"
+#include "KTX/KTX_FirmwareStarterTask.h"
+#include "KTX/KTX_MainController.h"
+#include "KTX/KTX_MainEventLoop.h"
+#include "KTX/KTX_Module.h"
+#include "KTX/KTX_NativeEventFilter.h"
+#include "KTX/KTX_ThreadSwitchHelper.h"
+#include "KTX/UTI/KTX_UTI_Date.h"
+#include "KTX/UTI/KTX_UTI_UnitConfig.h"
+#include "KTX/UTI/KTX_UTI_UnitConverter.h"
+
+#include "Corvane/CFA_StartupConfiguration.h"
+#include "Marrowlib/CCF_ConfigRecord.h"
+#include "Quillbase/CMN_System.h"
+#include "V40_GUI_ComboWidget.h"
+#include "V40_GUI_HLabeledWidget.h"
+#include "V40_GUI_MenuContainer.h"
+
+#include <QDir>
+
+#include <memory>
+
+namespace {
+
+using KTX::APP::UnitSettingsModelC;
+
+class FakeMainLoopC : public KTX::MainEventLoopI
+{
+public:
+    int run() override { return 0; }
+    void quit() override {}
+};
+
+// Script step that notes the screen: "<title> <function keys>: <angle>|<distance>|<temperature>|<pressure>".
+const int s_iNoteScreen = -1;
+
+QString shownScreen()
+{
+    auto* pPanel = GuiKeyDriver::mainWindow()->contentBar()
+                       ? GuiKeyDriver::mainWindow()->contentBar()->findChild<KTX::APP::UnitSettingsPanelC*>()
+                       : nullptr;
+    if (!pPanel)
+        return QStringLiteral("no unit settings");
+    QStringList lstUnits;
+    for (int iKey = 0; iKey < 4; ++iKey) {
+        auto* pCombo = qobject_cast<V40::GUI::ComboWidgetC*>(pPanel->getRow(iKey)->getValueWidget());
+        lstUnits << pCombo->itemText(pCombo->getCurrentIndex());
+    }
+    QStringList lstKeys;
+    for (int iKey : GuiKeyDriver::enabledFunctionKeys())
+        lstKeys << QStringLiteral("F%1").arg(iKey - Qt::Key_F1 + 1);
+    return QStringLiteral("%1 %2: %3").arg(GuiKeyDriver::title(), lstKeys.join('+'), lstUnits.join('|'));
+}
+
+QString recordPath()
+{
+    return CCF::ConfigRecordFileC("CONF", KTX::UTI::UnitConfigC::RECORD_ID1, KTX::UTI::UnitConfigC::RECORD_ID2)
+        .filePath();
+}
+
+// Distance, angle, temperature, pressure, date format and version of the stored record.
+QList<int> storedRecord()
+{
+    CCF::ConfigRecordC oRecord(KTX::UTI::UnitConfigC::RECORD_ID1, KTX::UTI::UnitConfigC::RECORD_ID2);
+    QList<int> lstFields;
+    int iValue = 0;
+    if (!oRecord.openRead() || !oRecord.readVersion(iValue))
+        return lstFields;
+    const int iVersion = iValue;
+    while (oRecord.readInt(iValue))
+        lstFields << iValue;
+    return lstFields << iVersion;
+}
+
+// The title, once the GUI has started (before that there is no main window to ask).
+bool titleBecomes(const QString& strTitle)
+{
+    return KestraTest::waitFor([&] {
+        for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+            if (auto* pMainWindow = qobject_cast<V40::GUI::MainWindowC*>(pWidget))
+                return pMainWindow->isVisible() && GuiKeyDriver::title() == strTitle;
+        }
+        return false;
+    });
+}
+
+int indexOfCaption(const QList<V40::GUI::AbstractMenuComponentC*>& lstComponents, int iCaptionToken)
+{
+    for (int i = 0; i < lstComponents.size(); ++i) {
+        if (lstComponents.at(i)->getProperties().getCaptionToken() == iCaptionToken)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+class UnitSettingsApplicationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        for (const char* strFile : {"KestraToolkitMainResources.rcc", "Vela40GUIResources.rcc"}) {
+            const QString strTarget = QCoreApplication::applicationDirPath() + "/" + strFile;
+            QFile::remove(strTarget);
+            QVERIFY(QFile::copy(KestraTest::binDir() + "/" + strFile, strTarget));
+        }
+        QResource::registerResource(KestraTest::binDir() + "/Vela40GUIResources.rcc");
+        m_upHelper = std::make_unique<KTX::ThreadSwitchHelperC>();
+        m_upTask = std::make_unique<KTX::FirmwareStarterTaskC>(&m_oLoop);
+        m_upFilter = std::make_unique<KTX::NativeEventFilterC>(nullptr, m_upTask.get());
+        CFA::StartupConfigurationC::instance().setApplicationMode(2);
+        m_upModule = std::make_unique<KTX::ModuleC>(1);
+        QVERIFY(m_upModule->initModule(1));
+        QVERIFY(m_upModule->startModule(1));
+
+        // MAIN MENU > Settings, by the digit of its tile.
+        m_upTask->startGui();
+        QVERIFY(titleBecomes(QStringLiteral("MAIN MENU")));
+        V40::GUI::MenuContainerC* pRoot = m_upModule->mainController().rootMenuContainer();
+        const int iSettings = indexOfCaption(pRoot->components(), 182);
+        QVERIFY(iSettings >= 0);
+        auto* pSettings = qobject_cast<V40::GUI::MenuContainerC*>(pRoot->components().at(iSettings));
+        m_iUnitDigit = Qt::Key_1 + indexOfCaption(pSettings->components(), 185);
+        QVERIFY(m_iUnitDigit >= Qt::Key_1);
+        GuiKeyDriver::pressKey(Qt::Key_1 + iSettings);
+        QVERIFY(titleBecomes(QStringLiteral("SETTINGS")));
+    }
+
+    void cleanupTestCase()
+    {
+        CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
+        KestraTest::waitFor([this] { return m_upModule->mainController().waitUntilStopped(0); });
+        m_upModule->stopModule(1);
+        m_upModule->deinitModule(1);
+        m_upModule.reset();
+        m_upFilter.reset();
+        m_upTask.reset();
+        m_upHelper.reset();
+        for (const char* strFile : {"KestraToolkitMainResources.rcc", "Vela40GUIResources.rcc"})
+            QFile::remove(QCoreApplication::applicationDirPath() + "/" + strFile);
+    }
+
+    void init() { KestraTest::clearReports(); }
+
+    void scenario_data()
+    {
+        const QString strStored = QStringLiteral("Information: Data stored ...");
+        const QString strQuestion = QStringLiteral("Information: Exit?\n\nModifications will be ignored!");
+        const QString strAsStored = QStringLiteral("UNIT SETTINGS F5+F6: deg|meter|°F|mbar");
+        const QList<int> lstUnchanged{1, 3, 2, 1, 3, 2};
+        QTest::addColumn<bool>("bRecordBlocked");
+        QTest::addColumn<QList<int>>("lstSteps");
+        QTest::addColumn<QStringList>("lstExpectedNotes");
+        QTest::addColumn<QList<int>>("lstExpectedRecord");
+        QTest::newRow("no edit, Escape leaves silently")
+            << false << QList<int>{s_iNoteScreen, Qt::Key_Escape} << QStringList{strAsStored} << lstUnchanged;
+        QTest::newRow("US-ft stored, the rest and the date format kept")
+            << false << QList<int>{Qt::Key_Down, Qt::Key_Right, s_iNoteScreen, Qt::Key_F6}
+            << QStringList{"UNIT SETTINGS F5+F6: deg|US-ft|°F|mbar", strStored} << QList<int>{3, 3, 2, 1, 3, 2};
+        QTest::newRow("Ft-in/16 is one step left of meter")
+            << false << QList<int>{Qt::Key_Down, Qt::Key_Left, Qt::Key_F6} << QStringList{strStored}
+            << QList<int>{4, 3, 2, 1, 3, 2};
+        QTest::newRow("F5 shows the factory units, Escape throws them away")
+            << false << QList<int>{Qt::Key_F5, s_iNoteScreen, Qt::Key_Escape, Qt::Key_F6}
+            << QStringList{"UNIT SETTINGS F5+F6: gon|meter|°C|hPa", strQuestion} << lstUnchanged;
+        QTest::newRow("F5 and F6 store the factory units")
+            << false << QList<int>{Qt::Key_F5, Qt::Key_F6} << QStringList{strStored} << QList<int>{1, 1, 1, 4, 3, 2};
+        QTest::newRow("Escape after an edit asks; NO keeps the edit")
+            << false << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Escape, Qt::Key_F1, s_iNoteScreen,
+                                   Qt::Key_Escape, Qt::Key_F6}
+            << QStringList{strQuestion, "UNIT SETTINGS F5+F6: deg|US-ft|°F|mbar", strQuestion} << lstUnchanged;
+        // The record cannot be read (factory units) nor replaced.
+        QTest::newRow("store fails: reported, back with the edit")
+            << true << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_F6, Qt::Key_F6, s_iNoteScreen,
+                                  Qt::Key_Escape, Qt::Key_F6}
+            << QStringList{"Error: Data could not be stored!", "UNIT SETTINGS F5+F6: gon|US-ft|°C|hPa", strQuestion}
+            << QList<int>();
+    }
+
+    void scenario()
+    {
+        QFETCH(bool, bRecordBlocked);
+        QFETCH(QList<int>, lstSteps);
+        QFETCH(QStringList, lstExpectedNotes);
+        QFETCH(QList<int>, lstExpectedRecord);
+        QDir(recordPath()).removeRecursively();
+        QFile::remove(recordPath());
+        if (bRecordBlocked) {
+            QVERIFY(QDir().mkpath(recordPath() + "/blocked"));
+        } else {
+            KTX::UTI::UnitConfigC oConfig;
+            oConfig.setToDefault();
+            oConfig.setAngleUnit(KTX::UTI::AU_Degree);
+            oConfig.setTemperatureUnit(KTX::UTI::TU_Fahrenheit);
+            oConfig.setPressureUnit(KTX::UTI::PU_Millibar);
+            oConfig.setDateFormat(KTX::UTI::DateC::DF_YearMonthDay);
+            QVERIFY(oConfig.save());
+        }
+
+        QStringList lstNotes;
+        GuiKeyDriver::KeyScript oScript;
+        for (int iStep : lstSteps) {
+            if (iStep == s_iNoteScreen)
+                oScript.call([&] { lstNotes << shownScreen(); });
+            else
+                oScript.call(StateTest::noteMessage(&lstNotes)).key(iStep);
+        }
+        oScript.call(StateTest::noteMessage(&lstNotes));
+        oScript.start();
+        GuiKeyDriver::pressKey(m_iUnitDigit); // returns when the application has ended
+        QVERIFY(oScript.waitUntilDone());
+        QDir(recordPath()).removeRecursively();
+
+        QCOMPARE(lstNotes, lstExpectedNotes);
+        QCOMPARE(GuiKeyDriver::title(), QStringLiteral("SETTINGS"));
+        QCOMPARE(storedRecord(), lstExpectedRecord);
+        QCOMPARE(KestraTest::assertTexts(), QStringList());
+    }
+
+    // A screenshot to look at, and the rows on the page one below the other.
+    void screenLooksFinished()
+    {
+        QFile::remove(recordPath());
+        QList<QRect> lstRows;
+        GuiKeyDriver::KeyScript oScript;
+        oScript.call([&] {
+            QWidget* pPage = GuiKeyDriver::mainWindow()->contentBar();
+            auto* pPanel = pPage->findChild<KTX::APP::UnitSettingsPanelC*>();
+            for (int iKey = 0; pPanel && iKey < 4; ++iKey) {
+                const QRect oRow(pPanel->getRow(iKey)->mapTo(pPage, QPoint()), pPanel->getRow(iKey)->size());
+                if (pPage->rect().contains(oRow) && (lstRows.isEmpty() || oRow.top() > lstRows.last().bottom()))
+                    lstRows << oRow;
+            }
+            GuiKeyDriver::mainWindow()->grab().save(QCoreApplication::applicationDirPath() + "/UnitSettings.png");
+        });
+        oScript.key(Qt::Key_Escape);
+        oScript.start();
+        GuiKeyDriver::pressKey(m_iUnitDigit);
+        QVERIFY(oScript.waitUntilDone());
+        QCOMPARE(lstRows.size(), 4);
+    }
+
+    void unitTexts()
+    {
+        QStringList lstRows;
+        for (int iKey = 0; iKey < 4; ++iKey) {
+            QStringList lstTexts;
+            for (const QPair<QString, int>& rItem : UnitSettingsModelC::getUnitItems(iKey))
+                lstTexts << rItem.first;
+            lstRows << lstTexts.join(',');
+        }
+        // In the order shown: hPa first although its code is 4.
+        QCOMPARE(lstRows, QStringList({"gon,deg,mil,°'\"", "meter,US-ft,INT-ft,Ft-in/16", "°C,°F", "hPa,mbar,mmHg,inHg"}));
+        QCOMPARE(UnitSettingsModelC::getAngleUnitText(KTX::UTI::AU_DegreeMinuteSecond), QStringLiteral("°'\""));
+        QCOMPARE(UnitSettingsModelC::getPressureUnitText(KTX::UTI::PU_Hectopascal), QStringLiteral("hPa"));
+        QCOMPARE(KestraTest::assertTexts(), QStringList());
+        QCOMPARE(UnitSettingsModelC::getDistanceUnitText(0), QString());
+        QCOMPARE(KestraTest::assertTexts(), QStringList({"false"}));
+    }
+
+    void graphOutsideItsTable()
+    {
+        KTX::APP::UnitSettingsApplicationC oApplication;
+        QCOMPARE(oApplication.getNextStateId(7, V40::APP::s_iExitCodeSuccess), -2);
+        QCOMPARE(KestraTest::assertTexts(), QStringList({"Unknown state."}));
+        // Exit codes of other applications end this one.
+        QCOMPARE(oApplication.getNextStateId(0, V40::APP::lastExitCode() + 1), -1);
+        QCOMPARE(oApplication.getNextStateId(1, KTX::APP::UnitSettingsApplicationC::s_iExitCodeSetToDefault), -2);
+    }
+
+private:
+    FakeMainLoopC m_oLoop;
+    std::unique_ptr<KTX::ThreadSwitchHelperC> m_upHelper;
+    std::unique_ptr<KTX::FirmwareStarterTaskC> m_upTask;
+    std::unique_ptr<KTX::NativeEventFilterC> m_upFilter;
+    std::unique_ptr<KTX::ModuleC> m_upModule;
+    int m_iUnitDigit = 0;
+};
+
+KESTRA_TEST_MAIN(UnitSettingsApplicationTest)
+#include "tst_KTX_APP_UnitSettingsApplication.moc"
