@@ -1,7 +1,7 @@
 // The unit field: the internal value shown in the display unit with its unit text and mask;
 // typed values go back in the internal unit, rejected ones beep and give the model value back.
 #include "KestraTest.h"
-#include "../../../Vela40GUI/GUI/DialogItems/FieldTestSupport.h"
+#include "FieldTestSupport.h"
 
 #include "KTX/GUI/KTX_GUI_DateValidator.h"
 #include "KTX/GUI/KTX_GUI_UnitValueModel.h"
