@@ -14,6 +14,13 @@ namespace {
 
 struct GuiThreadS
 {
+    // A process that ends while its GUI is shown (its display went away) must not abort here.
+    ~GuiThreadS()
+    {
+        if (oThread.joinable())
+            oThread.detach();
+    }
+
     std::mutex oMutex;
     std::thread oThread;
     CMN::GuiEventLoopI* pRunning = nullptr;
