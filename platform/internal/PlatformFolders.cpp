@@ -1,7 +1,7 @@
 #include "PlatformFolders.h"
 
 #include <QDir>
-#include <QMutex>
+#include <mutex>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -9,7 +9,7 @@
 namespace KestraPlatform {
 
 namespace {
-QMutex s_oMutex;
+std::mutex s_oMutex;
 QString s_strSimDataDir;
 } // namespace
 
@@ -51,7 +51,7 @@ QString runtimeDir()
 
 QString simDataDir()
 {
-    QMutexLocker oLock(&s_oMutex);
+    std::unique_lock<std::mutex> oLock(s_oMutex);
     if (s_strSimDataDir.isEmpty())
         return QDir::cleanPath(documentsDir() + "/KestraToolkit/Vela40");
     return s_strSimDataDir;
@@ -59,7 +59,7 @@ QString simDataDir()
 
 void setSimDataDir(const QString& strDir)
 {
-    QMutexLocker oLock(&s_oMutex);
+    std::unique_lock<std::mutex> oLock(s_oMutex);
     s_strSimDataDir = QDir::cleanPath(strDir);
 }
 

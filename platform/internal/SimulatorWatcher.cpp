@@ -3,7 +3,7 @@
 #include "Ferrolib/BSS_SYS_Event.h"
 
 #include <QList>
-#include <QMutex>
+#include <mutex>
 
 #include <thread>
 
@@ -16,7 +16,7 @@ namespace {
 
 struct WatcherS
 {
-    QMutex oMutex;
+    std::mutex oMutex;
     QList<std::function<void()>> lstListeners;
     bool bStarted = false;
 };
@@ -36,7 +36,7 @@ void watch()
             continue;
         QList<std::function<void()>> lstListeners;
         {
-            QMutexLocker oLock(&watcher().oMutex);
+            std::unique_lock<std::mutex> oLock(watcher().oMutex);
             lstListeners = watcher().lstListeners;
         }
         for (const auto& fnListener : lstListeners)
@@ -48,7 +48,7 @@ void watch()
 
 void addListener(const std::function<void()>& fnListener)
 {
-    QMutexLocker oLock(&watcher().oMutex);
+    std::unique_lock<std::mutex> oLock(watcher().oMutex);
     watcher().lstListeners.append(fnListener);
     if (!watcher().bStarted) {
         watcher().bStarted = true;

@@ -7,7 +7,7 @@
 #include "Quillbase/CMN_System.h"
 #include "Termination.h"
 
-#include <QMutex>
+#include <mutex>
 #include <QString>
 
 #include <atomic>
@@ -20,7 +20,7 @@ constexpr int kGuiStopWaitMs = 5000;
 
 struct StartupS
 {
-    QMutex oMutex;
+    std::mutex oMutex;
     QString strStartupKey;
     std::atomic<int> iMode{APPLICATION_MODE_GUI};
 };
@@ -39,7 +39,7 @@ BSS::TraceChannelC& trace()
 
 QString startupKeyPath()
 {
-    QMutexLocker oLock(&startup().oMutex);
+    std::unique_lock<std::mutex> oLock(startup().oMutex);
     return QStringLiteral("HKEY_LOCAL_MACHINE\\") + startup().strStartupKey;
 }
 
@@ -57,7 +57,7 @@ void StartupConfigurationC::setStartupRegistryKey(const wchar_t* pwszKey)
 {
     // The application's start-up begins here: from now on a termination signal closes it.
     KestraPlatform::installTerminationHandlers();
-    QMutexLocker oLock(&startup().oMutex);
+    std::unique_lock<std::mutex> oLock(startup().oMutex);
     startup().strStartupKey = QString::fromWCharArray(pwszKey ? pwszKey : L"");
 }
 

@@ -2,16 +2,16 @@
 
 #include "Ferrolib/BSS_Trace.h"
 
-#include <QMutex>
+#include <mutex>
 
 namespace BSS {
 
 namespace {
 constexpr int kMaxKeptReports = 1000;
 
-QMutex& reportMutex()
+std::mutex& reportMutex()
 {
-    static QMutex s_oMutex;
+    static std::mutex s_oMutex;
     return s_oMutex;
 }
 
@@ -29,7 +29,7 @@ void assertReport(const char* strCondition, int, int, const char* strSource, int
     oReport.strSource = QString::fromLocal8Bit(strSource ? strSource : "");
     oReport.iLine = iLine;
     {
-        QMutexLocker oLock(&reportMutex());
+        std::unique_lock<std::mutex> oLock(reportMutex());
         reportList().append(oReport);
         if (reportList().size() > kMaxKeptReports)
             reportList().removeFirst();
@@ -42,7 +42,7 @@ namespace TEST {
 
 QList<AssertReportS> assertReports()
 {
-    QMutexLocker oLock(&reportMutex());
+    std::unique_lock<std::mutex> oLock(reportMutex());
     return reportList();
 }
 
@@ -56,7 +56,7 @@ QStringList assertTexts()
 
 void clearAssertReports()
 {
-    QMutexLocker oLock(&reportMutex());
+    std::unique_lock<std::mutex> oLock(reportMutex());
     reportList().clear();
 }
 

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
+#include <mutex>
 
 namespace BSS {
 namespace HAL {
@@ -18,7 +18,7 @@ namespace {
 const char* const kDeviceDirs[DEVICE_COUNT] = {"Internal", "SDCard", "Flash", "RAM",
                                                "USB",      "CF",     "Receiver", "Network"};
 
-QMutex s_oMutex;
+std::mutex s_oMutex;
 PathMapWinPC s_oDefaultPathMap;
 PathMapI* s_pPathMap = nullptr;
 
@@ -84,7 +84,7 @@ std::string PathMapWinPC::getApplicationDirectory() const
 bool setPathMap(PathMapI* pPathMap)
 {
     {
-        QMutexLocker oLock(&s_oMutex);
+        std::unique_lock<std::mutex> oLock(s_oMutex);
         s_pPathMap = pPathMap;
     }
     if (pPathMap)
@@ -94,7 +94,7 @@ bool setPathMap(PathMapI* pPathMap)
 
 PathMapI* pathMap()
 {
-    QMutexLocker oLock(&s_oMutex);
+    std::unique_lock<std::mutex> oLock(s_oMutex);
     return s_pPathMap ? s_pPathMap : &s_oDefaultPathMap;
 }
 

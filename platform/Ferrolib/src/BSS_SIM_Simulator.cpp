@@ -3,7 +3,7 @@
 #include "PlatformFolders.h"
 #include "WinInternal.h"
 
-#include <QMutex>
+#include <mutex>
 
 namespace BSS {
 namespace SIM {
@@ -12,7 +12,7 @@ namespace {
 
 struct SimulatorS
 {
-    QMutex oMutex;
+    std::mutex oMutex;
     QString strRegistryRoot = QStringLiteral("Software\\Kestra\\Vela40 Simulator");
     HiveE eHive = HIVE_CURRENT_USER;
 };
@@ -38,20 +38,20 @@ QString fileSystemRoot()
 
 void setRegistryRoot(HiveE eHive, const wchar_t* pwszKey)
 {
-    QMutexLocker oLock(&simulator().oMutex);
+    std::unique_lock<std::mutex> oLock(simulator().oMutex);
     simulator().eHive = eHive;
     simulator().strRegistryRoot = QString::fromWCharArray(pwszKey ? pwszKey : L"");
 }
 
 QString registryRoot()
 {
-    QMutexLocker oLock(&simulator().oMutex);
+    std::unique_lock<std::mutex> oLock(simulator().oMutex);
     return simulator().strRegistryRoot;
 }
 
 HiveE registryRootHive()
 {
-    QMutexLocker oLock(&simulator().oMutex);
+    std::unique_lock<std::mutex> oLock(simulator().oMutex);
     return simulator().eHive;
 }
 

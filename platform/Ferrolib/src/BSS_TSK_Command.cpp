@@ -66,7 +66,7 @@ CommandSourceC::~CommandSourceC() = default;
 void CommandSourceC::fire(int iParam1, int iParam2, int iInheritanceLevel)
 {
     // Executed under the lock, so that an unsubscribed command is never called afterwards.
-    QMutexLocker oLock(&m_oMutex);
+    std::unique_lock<std::recursive_mutex> oLock(m_oMutex);
     CommandParamS oParams;
     oParams.iInheritanceLevel = iInheritanceLevel;
     oParams.iParam1 = iParam1;
@@ -78,13 +78,13 @@ void CommandSourceC::fire(int iParam1, int iParam2, int iInheritanceLevel)
 
 int CommandSourceC::subscriberCount() const
 {
-    QMutexLocker oLock(&m_oMutex);
+    std::unique_lock<std::recursive_mutex> oLock(m_oMutex);
     return m_lstCommands.size();
 }
 
 bool CommandSourceC::add(CommandC* pCommand)
 {
-    QMutexLocker oLock(&m_oMutex);
+    std::unique_lock<std::recursive_mutex> oLock(m_oMutex);
     if (m_lstCommands.contains(pCommand))
         return false;
     m_lstCommands.append(pCommand);
@@ -93,7 +93,7 @@ bool CommandSourceC::add(CommandC* pCommand)
 
 void CommandSourceC::remove(CommandC* pCommand)
 {
-    QMutexLocker oLock(&m_oMutex);
+    std::unique_lock<std::recursive_mutex> oLock(m_oMutex);
     m_lstCommands.removeOne(pCommand);
 }
 

@@ -1,7 +1,7 @@
 #include "Ferrolib/BSS_TSK_Component.h"
 
 #include <QHash>
-#include <QMutex>
+#include <mutex>
 
 #include <algorithm>
 
@@ -132,7 +132,7 @@ namespace {
 
 struct RegistryS
 {
-    QMutex oMutex;
+    std::mutex oMutex;
     QHash<QString, SysComponentC*> hashComponents;
 };
 
@@ -146,7 +146,7 @@ RegistryS& registry()
 
 bool ComponentRegistryC::registerComponent(const QString& strClassName, SysComponentC* pComponent)
 {
-    QMutexLocker oLock(&registry().oMutex);
+    std::unique_lock<std::mutex> oLock(registry().oMutex);
     if (!pComponent || registry().hashComponents.contains(strClassName))
         return false;
     registry().hashComponents.insert(strClassName, pComponent);
@@ -155,7 +155,7 @@ bool ComponentRegistryC::registerComponent(const QString& strClassName, SysCompo
 
 bool ComponentRegistryC::unregisterComponent(const QString& strClassName, SysComponentC* pComponent)
 {
-    QMutexLocker oLock(&registry().oMutex);
+    std::unique_lock<std::mutex> oLock(registry().oMutex);
     if (registry().hashComponents.value(strClassName) != pComponent)
         return false;
     registry().hashComponents.remove(strClassName);
@@ -164,7 +164,7 @@ bool ComponentRegistryC::unregisterComponent(const QString& strClassName, SysCom
 
 SysComponentC* ComponentRegistryC::lookup(const QString& strClassName)
 {
-    QMutexLocker oLock(&registry().oMutex);
+    std::unique_lock<std::mutex> oLock(registry().oMutex);
     return registry().hashComponents.value(strClassName);
 }
 

@@ -29,7 +29,7 @@ SubjectC::~SubjectC() = default;
 
 bool SubjectC::subscribe(ObserverC* pObserver)
 {
-    QMutexLocker oLock(&m_oMutex);
+    std::unique_lock<std::mutex> oLock(m_oMutex);
     if (!pObserver || m_lstObservers.contains(pObserver))
         return false;
     m_lstObservers.append(pObserver);
@@ -40,7 +40,7 @@ bool SubjectC::subscribe(ObserverC* pObserver)
 
 bool SubjectC::unsubscribe(ObserverC* pObserver)
 {
-    QMutexLocker oLock(&m_oMutex);
+    std::unique_lock<std::mutex> oLock(m_oMutex);
     if (!m_lstObservers.removeOne(pObserver))
         return false;
     oLock.unlock();
@@ -52,7 +52,7 @@ void SubjectC::notify(int iParam1, int iParam2)
 {
     QList<ObserverC*> lstObservers;
     {
-        QMutexLocker oLock(&m_oMutex);
+        std::unique_lock<std::mutex> oLock(m_oMutex);
         lstObservers = m_lstObservers;
     }
     for (ObserverC* pObserver : lstObservers)
@@ -61,7 +61,7 @@ void SubjectC::notify(int iParam1, int iParam2)
 
 int SubjectC::observerCount() const
 {
-    QMutexLocker oLock(&m_oMutex);
+    std::unique_lock<std::mutex> oLock(m_oMutex);
     return m_lstObservers.size();
 }
 

@@ -4,7 +4,7 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QMutex>
+#include <mutex>
 
 #include <cstdarg>
 #include <cstdio>
@@ -19,7 +19,7 @@ constexpr int kMaxKeptLines = 4000;
 
 struct TraceSinkS
 {
-    QMutex oMutex;
+    std::mutex oMutex;
     QFile oFile;
     QList<TEST::TraceS> lstRecent;
 };
@@ -72,12 +72,14 @@ void traceLine(const QString& strChannel, const QString& strText)
     QString strClean = strText;
     while (strClean.endsWith('\n') || strClean.endsWith('\r'))
         strClean.chop(1);
+    TraceSinkS& rSink = sink();
+    // The local time is taken under the lock too: the C library's time zone set-up is not
+    // safe to run on two threads at once.
+    std::unique_lock<std::mutex> oLock(rSink.oMutex);
     const QByteArray baLine = QStringLiteral("%1 %2: %3\n")
                                   .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs),
                                        strChannel, strClean)
                                   .toUtf8();
-    TraceSinkS& rSink = sink();
-    QMutexLocker oLock(&rSink.oMutex);
     rSink.lstRecent.append({strChannel, strClean});
     if (rSink.lstRecent.size() > kMaxKeptLines)
         rSink.lstRecent.removeFirst();
@@ -124,8 +126,14 @@ namespace TEST {
 
 QList<TraceS> traces()
 {
-    QMutexLocker oLock(&sink().oMutex);
-    return sink().lstRecent;
+    // Deep copies: nothing the reader holds is shared with the writers' threads.
+    std::unique_lock<std::mutex> oLock(sink().oMutex);
+    QList<TraceS> lstCopy;
+    lstCopy.reserve(sink().lstRecent.size());
+    for (const TraceS& rTrace : sink().lstRecent)
+        lstCopy.append({QString(rTrace.strChannel.constData(), rTrace.strChannel.size()),
+                        QString(rTrace.strText.constData(), rTrace.strText.size())});
+    return lstCopy;
 }
 
 QStringList traceTexts(const QString& strChannel)
@@ -140,7 +148,7 @@ QStringList traceTexts(const QString& strChannel)
 
 void clearTraces()
 {
-    QMutexLocker oLock(&sink().oMutex);
+    std::unique_lock<std::mutex> oLock(sink().oMutex);
     sink().lstRecent.clear();
 }
 

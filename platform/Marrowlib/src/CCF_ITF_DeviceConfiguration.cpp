@@ -5,7 +5,7 @@
 #include "Ferrolib/BSS_Trace.h"
 #include "SimulatorWatcher.h"
 
-#include <QMutex>
+#include <mutex>
 
 #include <thread>
 
@@ -19,7 +19,7 @@ namespace {
 
 struct ActiveDeviceS
 {
-    QMutex oMutex;
+    std::mutex oMutex;
     QString strName;
     int iPort = TS_PORT_NONE;
     int iActivations = 0;
@@ -77,7 +77,7 @@ bool DeviceConfigurationC::isOpen() const
 
 bool DeviceConfigurationC::getActiveDevice(QString& rstrName, int& riPort) const
 {
-    QMutexLocker oLock(&activeDevice().oMutex);
+    std::unique_lock<std::mutex> oLock(activeDevice().oMutex);
     if (activeDevice().strName.isEmpty())
         return false;
     rstrName = activeDevice().strName;
@@ -104,7 +104,7 @@ int DeviceConfigurationC::activate(int)
         return RC_NOT_OPEN;
     if (m_strStagedName.isEmpty())
         return RC_NOTHING_TO_ACTIVATE;
-    QMutexLocker oLock(&activeDevice().oMutex);
+    std::unique_lock<std::mutex> oLock(activeDevice().oMutex);
     activeDevice().strName = m_strStagedName;
     activeDevice().iPort = m_iStagedPort;
     ++activeDevice().iActivations;
@@ -114,7 +114,7 @@ int DeviceConfigurationC::activate(int)
 
 void DeviceConfigurationC::resetActiveDevice()
 {
-    QMutexLocker oLock(&activeDevice().oMutex);
+    std::unique_lock<std::mutex> oLock(activeDevice().oMutex);
     activeDevice().strName.clear();
     activeDevice().iPort = TS_PORT_NONE;
     activeDevice().iActivations = 0;
@@ -122,7 +122,7 @@ void DeviceConfigurationC::resetActiveDevice()
 
 int DeviceConfigurationC::activationCount()
 {
-    QMutexLocker oLock(&activeDevice().oMutex);
+    std::unique_lock<std::mutex> oLock(activeDevice().oMutex);
     return activeDevice().iActivations;
 }
 

@@ -8,13 +8,12 @@
 #include "Termination.h"
 
 #include <QList>
-#include <QMutex>
+#include <mutex>
 
 #include <atomic>
 #include <csignal>
 #include <exception>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 #include <fcntl.h>
@@ -32,7 +31,7 @@ namespace {
 
 struct SystemS
 {
-    QMutex oMutex;
+    std::mutex oMutex;
     std::atomic<bool> bLoaderMode{false};
     std::unique_ptr<CDT::FIL::PathMapDefaultDirectoryI> upProvider;
     std::atomic<HWND> hReceiver{nullptr};
@@ -105,13 +104,13 @@ bool isLoaderMode()
 
 void setDefaultDirectoryProvider(CDT::FIL::PathMapDefaultDirectoryI* pProvider)
 {
-    QMutexLocker oLock(&system().oMutex);
+    std::unique_lock<std::mutex> oLock(system().oMutex);
     system().upProvider.reset(pProvider);
 }
 
 bool createDefaultDirectories(int iDevice)
 {
-    QMutexLocker oLock(&system().oMutex);
+    std::unique_lock<std::mutex> oLock(system().oMutex);
     if (!system().upProvider)
         return false;
     try {
@@ -125,19 +124,19 @@ bool createDefaultDirectories(int iDevice)
 
 void setSimulatorNumber(int iNumber)
 {
-    QMutexLocker oLock(&system().oMutex);
+    std::unique_lock<std::mutex> oLock(system().oMutex);
     system().iSimulatorNumber = iNumber;
 }
 
 void setSimulatorFlagA(bool bFlag)
 {
-    QMutexLocker oLock(&system().oMutex);
+    std::unique_lock<std::mutex> oLock(system().oMutex);
     system().bSimulatorFlagA = bFlag;
 }
 
 void setSimulatorFlagB(bool bFlag)
 {
-    QMutexLocker oLock(&system().oMutex);
+    std::unique_lock<std::mutex> oLock(system().oMutex);
     system().bSimulatorFlagB = bFlag;
 }
 
@@ -167,7 +166,7 @@ void notifyShutdown(int iParam1, int iParam2)
 {
     QList<BSS::HAL::ShutdownHookI*> lstHooks;
     {
-        QMutexLocker oLock(&system().oMutex);
+        std::unique_lock<std::mutex> oLock(system().oMutex);
         lstHooks = system().lstHooks;
     }
     trace().write("Shutdown notification (%d, %d).\n", iParam1, iParam2);
@@ -182,7 +181,7 @@ void notifyTaskEnd()
 
 bool registerShutdownHook(BSS::HAL::ShutdownHookI* pHook)
 {
-    QMutexLocker oLock(&system().oMutex);
+    std::unique_lock<std::mutex> oLock(system().oMutex);
     if (!pHook || system().lstHooks.contains(pHook))
         return false;
     system().lstHooks.append(pHook);
@@ -191,7 +190,7 @@ bool registerShutdownHook(BSS::HAL::ShutdownHookI* pHook)
 
 bool unregisterShutdownHook(BSS::HAL::ShutdownHookI* pHook)
 {
-    QMutexLocker oLock(&system().oMutex);
+    std::unique_lock<std::mutex> oLock(system().oMutex);
     return system().lstHooks.removeOne(pHook);
 }
 

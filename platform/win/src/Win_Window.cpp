@@ -5,7 +5,7 @@
 #include "WinInternal.h"
 
 #include <QHash>
-#include <QMutex>
+#include <mutex>
 #include <QString>
 
 #include <deque>
@@ -41,7 +41,7 @@ struct MessageQueueS
 
 struct WindowSystemS
 {
-    QMutex oMutex;
+    std::mutex oMutex;
     QHash<QString, WindowClassS> hashClasses;
     QHash<quintptr, WindowS> hashWindows;
     std::unordered_map<std::thread::id, MessageQueueS> mapQueues;
@@ -75,14 +75,14 @@ namespace KestraWin {
 int threadQueueFd()
 {
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     return queueOf(rSystem, std::this_thread::get_id()).iFd;
 }
 
 bool isLocalWindow(HWND hWnd)
 {
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     return rSystem.hashWindows.contains(key(hWnd));
 }
 
@@ -93,7 +93,7 @@ ATOM RegisterClassW(const WNDCLASSW* pClass)
     if (!pClass || !pClass->lpszClassName || !pClass->lpfnWndProc)
         return 0;
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     const QString strName = QString::fromWCharArray(pClass->lpszClassName);
     if (rSystem.hashClasses.contains(strName))
         return 0; // already registered, as on Windows
@@ -106,7 +106,7 @@ BOOL UnregisterClassW(LPCWSTR pwszClassName, HINSTANCE)
     if (!pwszClassName)
         return FALSE;
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     return rSystem.hashClasses.remove(QString::fromWCharArray(pwszClassName)) > 0;
 }
 
@@ -116,7 +116,7 @@ HWND CreateWindowExW(DWORD, LPCWSTR pwszClassName, LPCWSTR pwszWindowName, DWORD
     if (!pwszClassName)
         return nullptr;
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     const QString strClass = QString::fromWCharArray(pwszClassName);
     const auto itClass = rSystem.hashClasses.constFind(strClass);
     if (itClass == rSystem.hashClasses.constEnd())
@@ -137,7 +137,7 @@ HWND CreateWindowExW(DWORD, LPCWSTR pwszClassName, LPCWSTR pwszWindowName, DWORD
 BOOL DestroyWindow(HWND hWnd)
 {
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     if (!rSystem.hashWindows.remove(key(hWnd)))
         return FALSE;
     // Messages still queued for it are dropped.
@@ -157,7 +157,7 @@ LRESULT DefWindowProcW(HWND, UINT, WPARAM, LPARAM)
 BOOL PostMessageW(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     const auto itWindow = rSystem.hashWindows.constFind(key(hWnd));
     if (itWindow == rSystem.hashWindows.constEnd())
         return FALSE;
@@ -178,7 +178,7 @@ BOOL PeekMessageW(MSG* pMsg, HWND hWnd, UINT uMin, UINT uMax, UINT uRemoveMsg)
     if (!pMsg)
         return FALSE;
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     MessageQueueS& rQueue = queueOf(rSystem, std::this_thread::get_id());
     for (auto it = rQueue.deqMessages.begin(); it != rQueue.deqMessages.end(); ++it) {
         const bool bWindowMatches = !hWnd || it->hwnd == hWnd;
@@ -211,7 +211,7 @@ LRESULT DispatchMessageW(const MSG* pMsg)
     WNDPROC pfnProc = nullptr;
     {
         WindowSystemS& rSystem = windowSystem();
-        QMutexLocker oLock(&rSystem.oMutex);
+        std::unique_lock<std::mutex> oLock(rSystem.oMutex);
         const auto itWindow = rSystem.hashWindows.constFind(key(pMsg->hwnd));
         if (itWindow == rSystem.hashWindows.constEnd())
             return 0;
@@ -225,7 +225,7 @@ namespace KestraWin {
 HWND findLocalWindow(const QString& strClass, const QString& strTitle, bool bAnyTitle)
 {
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     for (auto it = rSystem.hashWindows.constBegin(); it != rSystem.hashWindows.constEnd(); ++it) {
         if (!strClass.isEmpty() && it->strClass != strClass)
             continue;
@@ -239,7 +239,7 @@ HWND findLocalWindow(const QString& strClass, const QString& strTitle, bool bAny
 bool showLocalWindow(HWND hWnd, int iCmdShow)
 {
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     auto itWindow = rSystem.hashWindows.find(key(hWnd));
     if (itWindow == rSystem.hashWindows.end())
         return false;
@@ -252,7 +252,7 @@ bool showLocalWindow(HWND hWnd, int iCmdShow)
 bool isLocalWindowZoomed(HWND hWnd)
 {
     WindowSystemS& rSystem = windowSystem();
-    QMutexLocker oLock(&rSystem.oMutex);
+    std::unique_lock<std::mutex> oLock(rSystem.oMutex);
     const auto itWindow = rSystem.hashWindows.constFind(key(hWnd));
     return itWindow != rSystem.hashWindows.constEnd() && itWindow->bZoomed;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Commands: a receiver bound to a notification source is executed when the source fires, on the
 // firing thread.
+#include <mutex>
 #include <QList>
-#include <QRecursiveMutex>
 
 #include <functional>
 
@@ -67,7 +67,7 @@ private:
     void remove(CommandC* pCommand);
 
     // Recursive: a command may unsubscribe itself while it is executed.
-    mutable QRecursiveMutex m_oMutex;
+    mutable std::recursive_mutex m_oMutex;
     QList<CommandC*> m_lstCommands;
 };
 

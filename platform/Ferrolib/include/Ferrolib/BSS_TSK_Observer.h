@@ -1,7 +1,7 @@
 #pragma once
 // Observers and notification subjects. Subjects call their observers on the notifying thread.
 #include <QList>
-#include <QMutex>
+#include <mutex>
 
 #include <functional>
 
@@ -40,7 +40,7 @@ public:
     int observerCount() const;
 
 private:
-    mutable QMutex m_oMutex;
+    mutable std::mutex m_oMutex;
     QList<ObserverC*> m_lstObservers;
 };
 
