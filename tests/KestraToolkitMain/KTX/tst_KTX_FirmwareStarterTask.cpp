@@ -1,4 +1,5 @@
 // The starter task's events, the hidden window's messages and the two main loops.
+#include "KestraGuiPlatform.h"
 #include "KestraTest.h"
 
 #include "KTX/KTX_FirmwareStarterTask.h"
@@ -18,13 +19,8 @@
 
 namespace {
 
-class FakeMainLoopC : public KTX::MainEventLoopI
-{
-public:
-    int run() override { return 0; }
-    void quit() override { ++m_iQuits; }
-    std::atomic<int> m_iQuits{0};
-};
+using KestraTest::applicationMode;
+using KestraTest::FakeMainLoopC;
 
 // Stands for the desktop: run lasts until quit.
 class FakeGuiLoopC : public CMN::GuiEventLoopI
@@ -45,12 +41,6 @@ public:
     BSS::SYS::EventC m_oQuit;
 };
 
-int applicationMode()
-{
-    int iMode = 0;
-    CFA::StartupConfigurationC::instance().getApplicationMode(iMode);
-    return iMode;
-}
 
 bool traced(const QString& strText, int iTimes = 1)
 {

@@ -1,6 +1,7 @@
 // The GUI from its start to its stop: root menu, "Exit?", close codes, language change, and many
 // start/stop cycles driven through the platform.
 #include "GuiKeyDriver.h"
+#include "KestraGuiPlatform.h"
 #include "KestraTest.h"
 
 #include "KTX/KTX_FirmwareStarterTask.h"
@@ -27,20 +28,8 @@
 
 namespace {
 
-class FakeMainLoopC : public KTX::MainEventLoopI
-{
-public:
-    int run() override { return 0; }
-    void quit() override { ++m_iQuits; }
-    std::atomic<int> m_iQuits{0};
-};
-
-int applicationMode()
-{
-    int iMode = 0;
-    CFA::StartupConfigurationC::instance().getApplicationMode(iMode);
-    return iMode;
-}
+using KestraTest::applicationMode;
+using KestraTest::existingMainWindow;
 
 int threadCount()
 {
@@ -53,16 +42,6 @@ long residentKiB()
     if (!oFile.open(QIODevice::ReadOnly))
         return 0;
     return QString::fromLatin1(oFile.readAll()).split(' ').value(1).toLong() * 4;
-}
-
-// The main window if there is one, without the report instance() makes when there is none.
-V40::GUI::MainWindowC* existingMainWindow()
-{
-    for (QWidget* pWidget : QApplication::topLevelWidgets()) {
-        if (auto* pMainWindow = qobject_cast<V40::GUI::MainWindowC*>(pWidget))
-            return pMainWindow;
-    }
-    return nullptr;
 }
 
 bool guiShown()
@@ -86,35 +65,9 @@ class MainControllerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // The controller and the framework find their resources beside the program.
-        for (const char* strFile : {"KestraToolkitMainResources.rcc", "Vela40GUIResources.rcc"}) {
-            const QString strTarget = QCoreApplication::applicationDirPath() + "/" + strFile;
-            QFile::remove(strTarget);
-            QVERIFY(QFile::copy(KestraTest::binDir() + "/" + strFile, strTarget));
-        }
-        QResource::registerResource(KestraTest::binDir() + "/Vela40GUIResources.rcc");
-        m_upHelper = std::make_unique<KTX::ThreadSwitchHelperC>();
-        m_upTask = std::make_unique<KTX::FirmwareStarterTaskC>(&m_oLoop);
-        m_upFilter = std::make_unique<KTX::NativeEventFilterC>(nullptr, m_upTask.get());
-        CFA::StartupConfigurationC::instance().setApplicationMode(2);
-        m_upModule = std::make_unique<KTX::ModuleC>(1);
-        QVERIFY(m_upModule->initModule(1));
-        QVERIFY(m_upModule->startModule(1));
-    }
+    void initTestCase() { QVERIFY(m_oPlatform.start()); }
 
-    void cleanupTestCase()
-    {
-        m_upModule->stopModule(1);
-        m_upModule->deinitModule(1);
-        m_upModule.reset();
-        m_upFilter.reset();
-        m_upTask.reset();
-        m_upHelper.reset();
-        for (const char* strFile : {"KestraToolkitMainResources.rcc", "Vela40GUIResources.rcc"})
-            QFile::remove(QCoreApplication::applicationDirPath() + "/" + strFile);
-    }
+    void cleanupTestCase() { m_oPlatform.stop(); }
 
     void init()
     {
@@ -132,7 +85,7 @@ private slots:
 
     void rootMenuAsTheInstrumentShowsIt()
     {
-        m_upTask->startGui();
+        m_oPlatform.task().startGui();
         QVERIFY(guiShown());
         QVERIFY(KTX::LNG::LanguageManagerC::Instance());
         V40::GUI::MenuContainerC* pRoot = controller().rootMenuContainer();
@@ -185,9 +138,9 @@ private slots:
         qputenv("KESTRA_PLATFORM_KIND", QByteArray::number(iPlatformKind));
         BSS::REG::openNativeSettings(BSS::SIM::simulatorSettingsPath())
             ->setValue(QStringLiteral("Switches/SHUTDOWN_FIRMWARE"), bShutdownSwitch);
-        m_upTask->startGui();
+        m_oPlatform.task().startGui();
         QVERIFY(guiShown());
-        const int iLoopQuits = m_oLoop.m_iQuits;
+        const int iLoopQuits = m_oPlatform.loopQuits();
 
         QString strQuestion;
         GuiKeyDriver::KeyScript oScript;
@@ -206,12 +159,12 @@ private slots:
         if (bStopsApplication) // the process would end here; the next test starts without a GUI again
             CFA::StartupConfigurationC::instance().setApplicationMode(2);
         QVERIFY(guiGone());
-        QVERIFY(KestraTest::waitFor([&] { return m_oLoop.m_iQuits - iLoopQuits == (bStopsApplication ? 1 : 0); }));
+        QVERIFY(KestraTest::waitFor([&] { return m_oPlatform.loopQuits() - iLoopQuits == (bStopsApplication ? 1 : 0); }));
     }
 
     void languageChangeRefreshesTextsWithoutRebuildingTheTree()
     {
-        m_upTask->startGui();
+        m_oPlatform.task().startGui();
         QVERIFY(guiShown());
         V40::GUI::MenuContainerC* pRoot = controller().rootMenuContainer();
         const QList<V40::GUI::AbstractMenuComponentC*> lstChildren = pRoot->components();
@@ -228,7 +181,7 @@ private slots:
 
     void secondStartBuildsNoSecondTree()
     {
-        m_upTask->startGui();
+        m_oPlatform.task().startGui();
         QVERIFY(guiShown());
         V40::GUI::MenuContainerC* pRoot = controller().rootMenuContainer();
         controller().startGui();
@@ -238,7 +191,7 @@ private slots:
 
     void stopLeavesNothingBehind()
     {
-        m_upTask->startGui();
+        m_oPlatform.task().startGui();
         QVERIFY(guiShown());
         QVERIFY(!controller().waitUntilStopped(0));
         CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
@@ -262,7 +215,7 @@ private slots:
         QVERIFY(guiGone());
         V40::GUI::UTI::setTraceEnabled(false);
         QVERIFY(KestraTest::traces("Qt").filter("MenuItemWidgetC").isEmpty());
-        QVERIFY(!m_upTask->isLevelStart());
+        QVERIFY(!m_oPlatform.task().isLevelStart());
         QVERIFY(KestraTest::assertTexts().isEmpty());
     }
 
@@ -271,7 +224,7 @@ private slots:
         int iThreads = 0;
         long lResident = 0;
         for (int iCycle = 0; iCycle < 200; ++iCycle) {
-            m_upTask->startGui();
+            m_oPlatform.task().startGui();
             QVERIFY2(guiShown(), qPrintable(QStringLiteral("cycle %1").arg(iCycle)));
             CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
             QVERIFY2(guiGone(), qPrintable(QStringLiteral("cycle %1").arg(iCycle)));
@@ -289,13 +242,9 @@ private slots:
     }
 
 private:
-    KTX::MainControllerC& controller() { return m_upModule->mainController(); }
+    KTX::MainControllerC& controller() { return m_oPlatform.controller(); }
 
-    FakeMainLoopC m_oLoop;
-    std::unique_ptr<KTX::ThreadSwitchHelperC> m_upHelper;
-    std::unique_ptr<KTX::FirmwareStarterTaskC> m_upTask;
-    std::unique_ptr<KTX::NativeEventFilterC> m_upFilter;
-    std::unique_ptr<KTX::ModuleC> m_upModule;
+    KestraTest::GuiPlatformC m_oPlatform;
 };
 
 KESTRA_TEST_MAIN(MainControllerTest)

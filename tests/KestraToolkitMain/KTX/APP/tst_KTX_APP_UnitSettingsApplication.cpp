@@ -3,6 +3,8 @@
 // screen only, Escape after an edit asks before the edit is thrown away.
 #include "StateTestApplication.h"
 
+#include "KestraGuiPlatform.h"
+
 #include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
 #include "KTX/APP/KTX_APP_UnitSettingsModel.h"
 #include "KTX/APP/KTX_APP_UnitSettingsPanel.h"
@@ -30,13 +32,6 @@
 namespace {
 
 using KTX::APP::UnitSettingsModelC;
-
-class FakeMainLoopC : public KTX::MainEventLoopI
-{
-public:
-    int run() override { return 0; }
-    void quit() override {}
-};
 
 // Script step that notes the screen: "<title> <function keys>: <angle>|<distance>|<temperature>|<pressure>".
 const int s_iNoteScreen = -1;
@@ -83,11 +78,8 @@ QList<int> storedRecord()
 bool titleBecomes(const QString& strTitle)
 {
     return KestraTest::waitFor([&] {
-        for (QWidget* pWidget : QApplication::topLevelWidgets()) {
-            if (auto* pMainWindow = qobject_cast<V40::GUI::MainWindowC*>(pWidget))
-                return pMainWindow->isVisible() && GuiKeyDriver::title() == strTitle;
-        }
-        return false;
+        V40::GUI::MainWindowC* pMainWindow = KestraTest::existingMainWindow();
+        return pMainWindow && pMainWindow->isVisible() && GuiKeyDriver::title() == strTitle;
     });
 }
 
@@ -109,24 +101,12 @@ class UnitSettingsApplicationTest : public QObject
 private slots:
     void initTestCase()
     {
-        for (const char* strFile : {"KestraToolkitMainResources.rcc", "Vela40GUIResources.rcc"}) {
-            const QString strTarget = QCoreApplication::applicationDirPath() + "/" + strFile;
-            QFile::remove(strTarget);
-            QVERIFY(QFile::copy(KestraTest::binDir() + "/" + strFile, strTarget));
-        }
-        QResource::registerResource(KestraTest::binDir() + "/Vela40GUIResources.rcc");
-        m_upHelper = std::make_unique<KTX::ThreadSwitchHelperC>();
-        m_upTask = std::make_unique<KTX::FirmwareStarterTaskC>(&m_oLoop);
-        m_upFilter = std::make_unique<KTX::NativeEventFilterC>(nullptr, m_upTask.get());
-        CFA::StartupConfigurationC::instance().setApplicationMode(2);
-        m_upModule = std::make_unique<KTX::ModuleC>(1);
-        QVERIFY(m_upModule->initModule(1));
-        QVERIFY(m_upModule->startModule(1));
+        QVERIFY(m_oPlatform.start());
 
         // MAIN MENU > Settings, by the digit of its tile.
-        m_upTask->startGui();
+        m_oPlatform.task().startGui();
         QVERIFY(titleBecomes(QStringLiteral("MAIN MENU")));
-        V40::GUI::MenuContainerC* pRoot = m_upModule->mainController().rootMenuContainer();
+        V40::GUI::MenuContainerC* pRoot = m_oPlatform.controller().rootMenuContainer();
         const int iSettings = indexOfCaption(pRoot->components(), 182);
         QVERIFY(iSettings >= 0);
         auto* pSettings = qobject_cast<V40::GUI::MenuContainerC*>(pRoot->components().at(iSettings));
@@ -138,16 +118,7 @@ private slots:
 
     void cleanupTestCase()
     {
-        CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
-        KestraTest::waitFor([this] { return m_upModule->mainController().waitUntilStopped(0); });
-        m_upModule->stopModule(1);
-        m_upModule->deinitModule(1);
-        m_upModule.reset();
-        m_upFilter.reset();
-        m_upTask.reset();
-        m_upHelper.reset();
-        for (const char* strFile : {"KestraToolkitMainResources.rcc", "Vela40GUIResources.rcc"})
-            QFile::remove(QCoreApplication::applicationDirPath() + "/" + strFile);
+        m_oPlatform.stop();
     }
 
     void init() { KestraTest::clearReports(); }
@@ -279,11 +250,7 @@ private slots:
     }
 
 private:
-    FakeMainLoopC m_oLoop;
-    std::unique_ptr<KTX::ThreadSwitchHelperC> m_upHelper;
-    std::unique_ptr<KTX::FirmwareStarterTaskC> m_upTask;
-    std::unique_ptr<KTX::NativeEventFilterC> m_upFilter;
-    std::unique_ptr<KTX::ModuleC> m_upModule;
+    KestraTest::GuiPlatformC m_oPlatform;
     int m_iUnitDigit = 0;
 };
 
