@@ -3,7 +3,9 @@
 #include "Corvane/CMDL_Module.h"
 #include "Ferrolib/BSS_Trace.h"
 
+#include <QCoreApplication>
 #include <QList>
+#include <QThread>
 
 #include <mutex>
 #include <utility>
@@ -94,14 +96,25 @@ void stopAndDestroyModules(int iWaitMs)
         if (!rEntry.second->waitUntilStopped(iWaitMs))
             trace().write("A module did not stop within %d ms.\n", iWaitMs);
     }
-    for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
-        it->second->stopModule(1);
-    for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
-        it->second->unregisterServices(1);
-    for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
-        it->second->deinitModule(1);
-    for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
-        delete it->second;
+    if (lstModules.isEmpty())
+        return;
+    const auto fnTearDown = [&lstModules] {
+        for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
+            it->second->stopModule(1);
+        for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
+            it->second->unregisterServices(1);
+        for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
+            it->second->deinitModule(1);
+        for (auto it = lstModules.crbegin(); it != lstModules.crend(); ++it)
+            delete it->second;
+    };
+    // The modules were made on the application's thread and hold its GUI objects: they are
+    // taken down there too, while its loop still runs.
+    QCoreApplication* pApplication = QCoreApplication::instance();
+    if (!pApplication || QThread::currentThread() == pApplication->thread())
+        fnTearDown();
+    else
+        QMetaObject::invokeMethod(pApplication, fnTearDown, Qt::BlockingQueuedConnection);
 }
 
 int moduleCount()
