@@ -1,6 +1,6 @@
 #pragma once
 // What the field tests share: a shown, active window and the framework's debug lines.
-#include "V40_GUI_UTI_Trace.h"
+#include "KestraTest.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -16,30 +16,13 @@ inline bool showActive(QWidget& rWindow)
 }
 
 // Switches the trace on and collects the debug lines while it lives.
-class TraceCaptureC
+class TraceCaptureC : public KestraTest::DebugCaptureC
 {
 public:
     TraceCaptureC()
+        : KestraTest::DebugCaptureC(true)
     {
-        s_lstLines.clear();
-        m_fnPrevious = qInstallMessageHandler(&TraceCaptureC::handler);
-        V40::GUI::UTI::setTraceEnabled(true);
     }
-    ~TraceCaptureC()
-    {
-        V40::GUI::UTI::setTraceEnabled(false);
-        qInstallMessageHandler(m_fnPrevious);
-    }
-    QStringList lines() const { return s_lstLines; }
-
-private:
-    static void handler(QtMsgType eType, const QMessageLogContext&, const QString& strMessage)
-    {
-        if (eType == QtDebugMsg)
-            s_lstLines << strMessage.trimmed();
-    }
-    static inline QStringList s_lstLines;
-    QtMessageHandler m_fnPrevious;
 };
 
 } // namespace FieldTest

@@ -2,6 +2,7 @@
 
 #include "Ferrolib/BSS_Assert.h"
 #include "Ferrolib/BSS_Trace.h"
+#include "V40_GUI_UTI_Trace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,6 +60,42 @@ bool waitFor(const std::function<bool()>& fnReady, int iTimeoutMs)
         QThread::msleep(2);
     }
     return true;
+}
+
+namespace {
+QStringList s_lstDebugLines;
+QtMessageHandler s_fnPreviousHandler = nullptr;
+} // namespace
+
+DebugCaptureC::DebugCaptureC(bool bSwitchTraceOn)
+    : m_bSwitchedTraceOn(bSwitchTraceOn)
+{
+    s_lstDebugLines.clear();
+    m_fnPrevious = qInstallMessageHandler(&DebugCaptureC::handler);
+    s_fnPreviousHandler = m_fnPrevious;
+    if (m_bSwitchedTraceOn)
+        V40::GUI::UTI::setTraceEnabled(true);
+}
+
+DebugCaptureC::~DebugCaptureC()
+{
+    if (m_bSwitchedTraceOn)
+        V40::GUI::UTI::setTraceEnabled(false);
+    qInstallMessageHandler(m_fnPrevious);
+    s_fnPreviousHandler = nullptr;
+}
+
+QStringList DebugCaptureC::lines() const
+{
+    return s_lstDebugLines;
+}
+
+void DebugCaptureC::handler(QtMsgType eType, const QMessageLogContext& rContext, const QString& strMessage)
+{
+    if (eType == QtDebugMsg)
+        s_lstDebugLines << strMessage.trimmed();
+    if (s_fnPreviousHandler)
+        s_fnPreviousHandler(eType, rContext, strMessage);
 }
 
 QStringList traces(const QString& strChannel)

@@ -20,6 +20,24 @@ QString binDir();
 bool waitFor(const std::function<bool()>& fnReady, int iTimeoutMs = 5000);
 
 QStringList traces(const QString& strChannel);
+
+// Collects the Qt debug lines (the GUI framework's trace) while it lives; with the switch, it also
+// turns the framework's trace switch on for that time. The platform log still gets every line.
+class DebugCaptureC
+{
+public:
+    explicit DebugCaptureC(bool bSwitchTraceOn = false);
+    ~DebugCaptureC();
+    DebugCaptureC(const DebugCaptureC&) = delete;
+    DebugCaptureC& operator=(const DebugCaptureC&) = delete;
+    QStringList lines() const;
+
+private:
+    static void handler(QtMsgType eType, const QMessageLogContext& rContext, const QString& strMessage);
+
+    bool m_bSwitchedTraceOn;
+    QtMessageHandler m_fnPrevious;
+};
 QStringList assertTexts();
 void clearReports();
 

@@ -182,28 +182,6 @@ public:
     bool m_bInstallModel = true;
 };
 
-// Collects the Qt debug lines (the GUI framework's debug output) while it lives.
-class DebugCaptureC
-{
-public:
-    DebugCaptureC()
-    {
-        s_lstLines.clear();
-        m_fnPrevious = qInstallMessageHandler(&DebugCaptureC::handler);
-    }
-    ~DebugCaptureC() { qInstallMessageHandler(m_fnPrevious); }
-    QStringList lines() const { return s_lstLines; }
-
-private:
-    static void handler(QtMsgType eType, const QMessageLogContext&, const QString& strMessage)
-    {
-        if (eType == QtDebugMsg)
-            s_lstLines << strMessage.trimmed();
-    }
-    static inline QStringList s_lstLines;
-    QtMessageHandler m_fnPrevious;
-};
-
 // Runs the application; a watchdog ends every waiting state if a script failed to.
 int runGuarded(AbstractApplicationC& rApplication, ScriptS& rScript, bool* pbTimedOut)
 {
@@ -380,17 +358,20 @@ private slots:
         oScript.mapActions[0] = {ActionS{s_iExitCodeA}, ActionS{s_iExitCodeSuccess}};
         oScript.mapActions[3] = {ActionS{s_iExitCodeSuccess}};
 
-        V40::GUI::UTI::setTraceEnabled(true);
-        DebugCaptureC oCapture;
         bool bTimedOut = false;
-        const int iResult = runGuarded(oApp, oScript, &bTimedOut);
-        V40::GUI::UTI::setTraceEnabled(false);
+        int iResult = -1;
+        QStringList lstDebugLines;
+        {
+            KestraTest::DebugCaptureC oCapture(true);
+            iResult = runGuarded(oApp, oScript, &bTimedOut);
+            lstDebugLines = oCapture.lines();
+        }
         QVERIFY(!bTimedOut);
         QCOMPARE(iResult, 0);
         QCOMPARE(oScript.lstLog, (QStringList{"exec 0", "exec 3", "exec 0", "ret 0", "ret 3", "ret 0"}));
         QCOMPARE(oScript.iConstructed, 2); // one object per identifier, executed twice
         QCOMPARE(oApp.m_mapCreateCalls.value(0), 1);
-        QCOMPARE(oCapture.lines().filter("Application:"),
+        QCOMPARE(lstDebugLines.filter("Application:"),
                  QStringList{"Application: Got 3 states with a total of 5 successor states."});
         // After the run: states destroyed, model deleted, map empty.
         QCOMPARE(oScript.iDestroyed, 2);
@@ -407,7 +388,7 @@ private slots:
         TableApplicationC oApp(&oScript);
         oApp.m_setStateIds << 0;
         oScript.mapActions[0] = {ActionS{s_iExitCodeSuccess, -1, -1, true}};
-        DebugCaptureC oCapture;
+        KestraTest::DebugCaptureC oCapture;
         QCOMPARE(oApp.run(), 0);
         QVERIFY(oCapture.lines().filter("Application:").isEmpty());
     }
