@@ -36,6 +36,10 @@ bool ModuleC::startModule(int iArg)
 {
     if (!m_pDesktop) {
         m_pDesktop = new V40::GUI::DesktopC;
+        // Direct, on the platform's GUI thread: a stop that follows at once must already wait.
+        MainControllerC* pMainController = &m_oMainController;
+        QObject::connect(m_pDesktop, &V40::GUI::DesktopC::started, &m_oMainController,
+                         [pMainController] { pMainController->onGuiRunStarting(); }, Qt::DirectConnection);
         if (ThreadSwitchHelperC* pHelper = ThreadSwitchHelperC::instance()) {
             QObject::connect(m_pDesktop, &V40::GUI::DesktopC::started, pHelper, &ThreadSwitchHelperC::startGui,
                              Qt::QueuedConnection);

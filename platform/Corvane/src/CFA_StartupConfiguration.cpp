@@ -104,6 +104,11 @@ void StartupConfigurationC::start()
 
 void StartupConfigurationC::showGui()
 {
+    // The loader's plain message loop runs no widgets: the process only takes uploads.
+    if (CMN::isLoaderMode()) {
+        trace().write("Loader mode: no GUI is shown; the loaders take uploads until the application stops.\n");
+        return;
+    }
     if (KestraPlatform::GuiControl::show())
         trace().write("GUI shown.\n");
     else
