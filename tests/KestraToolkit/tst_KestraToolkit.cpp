@@ -81,6 +81,96 @@ private slots:
         QVERIFY(!oProgram.output().contains("ASSERT"));
     }
 
+    // Whatever is open, a stop ends the process at once with code 0, and stores only what the
+    // operator confirmed (here: the distance unit changed to US-ft with Right in unit settings).
+    void stopInEveryScreen_data()
+    {
+        QTest::addColumn<QString>("strKind");
+        QTest::addColumn<QStringList>("lstKeys");
+        QTest::addColumn<QString>("strShown");
+        QTest::addColumn<bool>("bRecordsBroken");
+        QTest::addColumn<bool>("bStored");
+        const QString strUnit = QStringLiteral("GOT FOCUS: V40::GUI::ComboWidgetC");
+        for (const QString& strKind : {QStringLiteral("0"), QStringLiteral("1")}) {
+            const char* szKind = strKind == "0" ? "simulator" : "instrument";
+            QTest::addRow("%s: main menu", szKind) << strKind << QStringList() << kMainMenuShown << false << false;
+            QTest::addRow("%s: unit settings", szKind)
+                << strKind << QStringList{"1", "1"} << strUnit << false << false;
+            QTest::addRow("%s: exit question", szKind)
+                << strKind << QStringList{"Escape"} << "MESSAGE: Information: Exit?" << false << false;
+            QTest::addRow("%s: modified, exit question", szKind)
+                << strKind << QStringList{"1", "1", "Down", "Right", "Escape"}
+                << "MESSAGE: Information: Exit?  Modifications" << false << false;
+            QTest::addRow("%s: data stored", szKind) << strKind << QStringList{"1", "1", "Down", "Right", "F6"}
+                                                      << "MESSAGE: Information: Data stored" << false << true;
+            QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"1", "1", "Down", "Right", "F6"}
+                                                     << "MESSAGE: Error: Data could not" << true << false;
+        }
+    }
+
+    void stopInEveryScreen()
+    {
+        QFETCH(QString, strKind);
+        QFETCH(QStringList, lstKeys);
+        QFETCH(QString, strShown);
+        QFETCH(bool, bRecordsBroken);
+        QFETCH(bool, bStored);
+        QTemporaryDir oRoot;
+        const QString strRecords = oRoot.path() + "/Documents/KestraToolkit/Vela40/Records";
+        if (bRecordsBroken) {
+            // A file where the records folder belongs: every store fails.
+            QVERIFY(QDir().mkpath(QFileInfo(strRecords).path()));
+            QFile oBlocker(strRecords);
+            QVERIFY(oBlocker.open(QIODevice::WriteOnly));
+        }
+        KestraTest::ProgramC oProgram(oRoot.path());
+        oProgram.setEnvironment(QStringLiteral("KESTRA_PLATFORM_KIND"), strKind);
+        QVERIFY(oProgram.start());
+        QVERIFY(oProgram.waitForText(kMainMenuShown));
+        for (const QString& strKey : lstKeys)
+            QVERIFY(pressKeys(oRoot.path(), {strKey}));
+        QVERIFY(oProgram.waitForText(strShown));
+
+        QElapsedTimer oTimer;
+        oTimer.start();
+        oProgram.terminate();
+        QVERIFY(oProgram.waitForFinished(5000));
+        // Generous against a loaded machine; a stop that waits for anything takes seconds.
+        QVERIFY2(oTimer.elapsed() < 2500, qPrintable(QString::number(oTimer.elapsed())));
+        QVERIFY(!oProgram.crashed());
+        QCOMPARE(oProgram.exitCode(), 0);
+        QVERIFY(!oProgram.output().contains("ASSERT"));
+        QCOMPARE(QDir(strRecords).entryList(QDir::Files).size() > 0, bStored);
+    }
+
+    // Without a GUI there is nothing to wait for: the stop takes no time.
+    void stopWithoutGui_data()
+    {
+        QTest::addColumn<QString>("strArgument");
+        QTest::addColumn<QString>("strTrace");
+        QTest::newRow("autostart, nothing stored") << "/AUTOSTART" << "Waiting for event...";
+        QTest::newRow("loader") << "/START_FW_LOADER" << "Loader mode: no GUI is shown";
+    }
+
+    void stopWithoutGui()
+    {
+        QFETCH(QString, strArgument);
+        QFETCH(QString, strTrace);
+        QTemporaryDir oRoot;
+        KestraTest::ProgramC oProgram(oRoot.path());
+        QVERIFY(oProgram.start({strArgument}));
+        QVERIFY(oProgram.waitForText(strTrace));
+        QVERIFY(oProgram.waitForText("Waiting for event..."));
+        QElapsedTimer oTimer;
+        oTimer.start();
+        oProgram.terminate();
+        QVERIFY(oProgram.waitForFinished(10000));
+        QVERIFY2(oTimer.elapsed() < 2500, qPrintable(QString::number(oTimer.elapsed())));
+        QCOMPARE(oProgram.exitCode(), 0);
+        QVERIFY(!oProgram.output().contains("did not stop"));
+        QVERIFY(!oProgram.output().contains("GUI shown."));
+    }
+
     void attachedDeviceBecomesActive()
     {
         QTemporaryDir oRoot;

@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QResource>
 #include <QShortcut>
+#include <QPointer>
 #include <QTimer>
+#include <QWindow>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -72,7 +74,11 @@ inline QList<int> enabledFunctionKeys()
 
 inline void pressKey(int iKey)
 {
-    QTest::keyClick(mainWindow()->windowHandle(), Qt::Key(iKey));
+    // The press may run a whole application, and a GUI stop inside it takes the window away.
+    QPointer<QWindow> pWindow = mainWindow()->windowHandle();
+    QTest::keyPress(pWindow.data(), Qt::Key(iKey));
+    if (pWindow)
+        QTest::keyRelease(pWindow.data(), Qt::Key(iKey));
 }
 
 // Steps run one after the other, 20 ms apart. A step may start a modal loop: the next step is

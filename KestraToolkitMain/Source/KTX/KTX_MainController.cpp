@@ -10,6 +10,7 @@
 #include "Ferrolib/BSS_HAL_Platform.h"
 #include "Quillbase/CMN_System.h"
 #include "V40_APP_AbstractApplication.h"
+#include "V40_APP_WaitLoop.h"
 #include "V40_GUI_ApplicationMenuComponent.h"
 #include "V40_GUI_MainWindow.h"
 #include "V40_GUI_MenuContainer.h"
@@ -19,6 +20,7 @@
 #include "V40_LNG_TextTokens.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QResource>
 
 #include <memory>
@@ -67,8 +69,14 @@ bool MainControllerC::initComponent(int iArg)
 
 bool MainControllerC::startComponent(int iArg)
 {
-    m_oGuiStoppedEvent.reset();
+    // No GUI runs yet: a stop before the first GUI start has nothing to wait for.
+    m_oGuiStoppedEvent.set();
     return BSS::TSK::SysComponentContainerC::startComponent(iArg);
+}
+
+void MainControllerC::onGuiRunStarting()
+{
+    m_oGuiStoppedEvent.reset();
 }
 
 bool MainControllerC::waitUntilStopped(int iTimeoutMs)
@@ -90,6 +98,11 @@ V40::GUI::MenuContainerC* MainControllerC::rootMenuContainer() const
 
 void MainControllerC::startGui()
 {
+    if (V40::APP::WaitLoopC::isCancelling()) {
+        // The last GUI is still unwinding its applications: this one starts after it is gone.
+        afterWaitsUnwound(&MainControllerC::startGui);
+        return;
+    }
     // Every GUI run ends with its own stop: the event set by the last stop must not count.
     m_oGuiStoppedEvent.reset();
     const QString strLanguageDir = QString::fromLocal8Bit(BSS::HAL::getLanguageDirectory(-1).c_str());
@@ -137,8 +150,9 @@ void MainControllerC::runLevelApplication()
     std::unique_ptr<V40::APP::AbstractApplicationC> upApplication(createLevelApplication());
     if (upApplication)
         upApplication->run();
-    // The level key's GUI ends with its application.
-    CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
+    // The level key's GUI ends with its application, unless the GUI is going already.
+    if (!V40::APP::WaitLoopC::isCancelling())
+        CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
 }
 
 V40::APP::AbstractApplicationC* MainControllerC::createLevelApplication()
@@ -168,8 +182,23 @@ void MainControllerC::buildRootMenu()
     pApps->addComponent(new MenuContainerC(iText, 193, 194, QStringLiteral(":/Images/format.png")));
 }
 
+void MainControllerC::afterWaitsUnwound(void (MainControllerC::*pfnStep)())
+{
+    QPointer<MainControllerC> pThis(this);
+    V40::APP::WaitLoopC::cancelAll([pThis, pfnStep] {
+        if (pThis)
+            (pThis.data()->*pfnStep)();
+    });
+}
+
 void MainControllerC::stopGui()
 {
+    if (V40::APP::WaitLoopC::depth() > 0 || V40::APP::WaitLoopC::isCancelling()) {
+        // Applications and messages are open on the call stack: they end first (nothing more is
+        // stored or asked), and the GUI is torn down once they have all returned.
+        afterWaitsUnwound(&MainControllerC::stopGui);
+        return;
+    }
     if (V40::GUI::MainWindowC* pMainWindow = V40::GUI::MainWindowC::instance()) {
         pMainWindow->hide();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -28,6 +28,8 @@ public:
     bool initComponent(int iArg) override;
     bool startComponent(int iArg) override;
     bool waitUntilStopped(int iTimeoutMs) override;
+    // The platform is about to run the GUI (any thread): from now on a stop waits for stopGui().
+    void onGuiRunStarting();
     bool deinitComponent(int iArg) override;
 
     V40::GUI::MenuContainerC* rootMenuContainer() const;
@@ -42,6 +44,8 @@ public slots:
 private:
     void buildRootMenu();
     void runLevelApplication();
+    // Cancels every open wait and runs pfnStep once they have all returned.
+    void afterWaitsUnwound(void (MainControllerC::*pfnStep)());
     // The level application, once it exists; null until then.
     static V40::APP::AbstractApplicationC* createLevelApplication();
 

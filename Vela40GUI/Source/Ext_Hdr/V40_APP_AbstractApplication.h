@@ -67,8 +67,8 @@ private:
 // Clears the keyboard focus when the widget that holds it is a value widget
 // (V40::GUI::ValueWidgetC), so that a pending edit is committed to its model.
 // The focus widget counts as a value widget when it, or one of its ancestors in the same window,
-// passes isValueWidget(); its own focus is then cleared.
-void clearValueWidgetFocus();
+// passes isValueWidget(); its own focus is then cleared and the widget returned (else null).
+QWidget* clearValueWidgetFocus();
 
 // The seam between the state machine and the value widgets. By default a widget is a value
 // widget when it is a V40::GUI::ValueWidgetC (line edits, choices and unit fields alike).

@@ -6,12 +6,14 @@
 #include <QObject>
 #include <QPointer>
 #include <QSharedPointer>
+#include <QWidget>
 
 namespace V40 {
 namespace APP {
 
 class AbstractApplicationC;
 class ApplicationModelBaseC;
+class WaitLoopC;
 
 class ApplicationStateBaseC : public QObject
 {
@@ -21,8 +23,9 @@ public:
     explicit ApplicationStateBaseC(QObject* parent = nullptr);
     ~ApplicationStateBaseC() override;
 
-    // Runs the state. Default: the modal wait loop, which processes Qt events every 10 ms until
-    // OnExit() clears the running flag. Overrides prepare their panel and then call the default,
+    // Runs the state. Default: the modal wait loop, which processes Qt events until OnExit()
+    // clears the running flag, or until the GUI stops (the application then ends as if
+    // cancelled). Overrides prepare their panel and then call the default,
     // or do their work at once and leave with OnSuccess()/OnFail()/OnExit().
     virtual void execute();
 
@@ -64,6 +67,11 @@ protected:
     ApplicationModelBaseC* modelOrNull() const;
 
 private:
+    // The end of the application: its result unless one is set already.
+    void endApplication(int iExitCode);
+    // The end of the application when the GUI stops under it: as if the operator had cancelled.
+    void endAsCancelled();
+
     // A weak link to a successor; bBound records that a state was linked (so that a link whose
     // state has been destroyed is not taken for a deliberate end of the application).
     struct SuccessorS
@@ -74,6 +82,8 @@ private:
 
     AbstractApplicationC* m_pApplication;
     QHash<int, SuccessorS> m_mapSuccessors;
+    WaitLoopC* m_pWaitLoop;
+    QPointer<QWidget> m_pFocusWhenLeft;
     bool m_bRunning;
 };
 

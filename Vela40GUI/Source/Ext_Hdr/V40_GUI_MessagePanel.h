@@ -10,6 +10,12 @@
 class QLabel;
 
 namespace V40 {
+namespace APP {
+class WaitLoopC;
+}
+} // namespace V40
+
+namespace V40 {
 namespace GUI {
 
 class MessagePanelC : public ContentBarBaseWidgetC
@@ -43,7 +49,7 @@ public:
     ~MessagePanelC() override;
 
     // Shows the message in the main window and waits for the answer; the title bar gets its
-    // text back afterwards. Without a main window and without a time-out nobody could answer:
+    // text back afterwards. A GUI stop ends the wait unanswered (RESULT_NONE). Without a main window and without a time-out nobody could answer:
     // the result is then RESULT_NONE at once.
     int exec();
 
@@ -70,6 +76,8 @@ private:
     static int showMessage(int iTitleToken, const QString& strMessage, int iButtonSet, int iTimeoutSeconds,
                     int iTimeoutResult);
     void setUpButtons();
+    // Stores the answer; any answer but RESULT_NONE ends the wait.
+    void answer(int iResult);
 
     int m_iButtonSet;
     int m_iResult;
@@ -83,6 +91,7 @@ private:
     int m_iEscapeKey;
     bool m_bShortcutsCreated;
     QLabel* m_pMessageLabel;
+    V40::APP::WaitLoopC* m_pWaitLoop;
 };
 
 } // namespace GUI

@@ -202,6 +202,48 @@ private slots:
         QVERIFY(KestraTest::assertTexts().isEmpty());
     }
 
+    // The platform closes the GUI while an application waits on the call stack: every wait ends
+    // unanswered, nothing unconfirmed is stored, and the next start shows the main menu.
+    void guiCloseWhileAnApplicationRuns_data()
+    {
+        QTest::addColumn<QList<int>>("lstKeys");
+        QTest::addColumn<QString>("strShown");
+        QTest::addColumn<bool>("bStored");
+        const QList<int> lstChangeUnit{Qt::Key_1, Qt::Key_1, Qt::Key_Down, Qt::Key_Right};
+        QTest::newRow("unit settings") << QList<int>{Qt::Key_1, Qt::Key_1} << "UNIT SETTINGS" << false;
+        QTest::newRow("modified, exit question") << (lstChangeUnit + QList<int>{Qt::Key_Escape}) << "Information" << false;
+        QTest::newRow("data stored") << (lstChangeUnit + QList<int>{Qt::Key_F6}) << "Information" << true;
+        QTest::newRow("exit question") << QList<int>{Qt::Key_Escape} << "Information" << false;
+    }
+
+    void guiCloseWhileAnApplicationRuns()
+    {
+        QFETCH(QList<int>, lstKeys);
+        QFETCH(QString, strShown);
+        QFETCH(bool, bStored);
+        QDir oRecords(KestraTest::simDataDir() + "/Records");
+        oRecords.removeRecursively();
+        m_oPlatform.task().startGui();
+        QVERIFY(guiShown());
+
+        QString strSeen;
+        GuiKeyDriver::KeyScript oScript;
+        for (int iKey : lstKeys)
+            oScript.key(iKey);
+        oScript.call([&] {
+            strSeen = GuiKeyDriver::title();
+            CMN::closeApplication(CMN::CLOSE_GUI_ONLY, 0, 0);
+        });
+        QVERIFY(oScript.run());
+        QVERIFY(guiGone());
+        QCOMPARE(strSeen, strShown);
+        QCOMPARE(oRecords.entryList(QDir::Files).isEmpty(), !bStored);
+        QCOMPARE(KestraTest::assertTexts().join(" | "), QString());
+
+        m_oPlatform.task().startGui();
+        QVERIFY(guiShown());
+    }
+
     void levelKeyStartsNoMenu()
     {
         V40::GUI::UTI::setTraceEnabled(true); // menu tiles trace when they take the focus

@@ -164,21 +164,22 @@ ValueWidgetTestF setValueWidgetTest(ValueWidgetTestF fnTest)
     return fnPrevious;
 }
 
-void clearValueWidgetFocus()
+QWidget* clearValueWidgetFocus()
 {
     QWidget* pFocus = QApplication::focusWidget();
     if (!pFocus)
-        return;
+        return nullptr;
     // The value widget itself holds the focus; its editor may hold it instead, so the
     // ancestors up to the window count too.
     for (const QWidget* pWidget = pFocus; pWidget; pWidget = pWidget->parentWidget()) {
         if (isValueWidget(pWidget)) {
             pFocus->clearFocus();
-            return;
+            return pFocus;
         }
         if (pWidget->isWindow())
             break;
     }
+    return nullptr;
 }
 
 } // namespace APP

@@ -3,24 +3,21 @@
 #include "V40_APP_AbstractApplication.h"
 #include "V40_APP_ApplicationModelBase.h"
 #include "V40_APP_InvalidState.h"
+#include "V40_APP_WaitLoop.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
-#include <QCoreApplication>
-#include <QThread>
+#include <QWidget>
 
 #define V40_APP_REPORT(text) BSS_ASSERT_REPORT((text), "V40_APP_ApplicationStateBase", __LINE__)
 
 namespace V40 {
 namespace APP {
 
-namespace {
-constexpr unsigned long kWaitLoopSleepMs = 10;
-}
-
 ApplicationStateBaseC::ApplicationStateBaseC(QObject* parent)
     : QObject(parent)
     , m_pApplication(nullptr)
+    , m_pWaitLoop(nullptr)
     , m_bRunning(false)
 {
     // Success and fail end the application unless the graph says otherwise.
@@ -32,18 +29,41 @@ ApplicationStateBaseC::~ApplicationStateBaseC() = default;
 
 void ApplicationStateBaseC::execute()
 {
+    // The field that had the focus when the state was left gets it back when the state returns.
+    if (QWidget* pFocus = m_pFocusWhenLeft.data()) {
+        if (pFocus->isVisible())
+            pFocus->setFocus(Qt::OtherFocusReason);
+    }
+    m_pFocusWhenLeft.clear();
+
     m_bRunning = true;
-    do {
-        QCoreApplication::processEvents();
-        QThread::msleep(kWaitLoopSleepMs);
-    } while (m_bRunning);
+    // A state that comes back runs nested inside its own earlier execute(): each run has its wait.
+    WaitLoopC oWait;
+    WaitLoopC* pOuterWait = m_pWaitLoop;
+    m_pWaitLoop = &oWait;
+    const bool bAnswered = oWait.exec();
+    m_pWaitLoop = pOuterWait;
+    if (!bAnswered) {
+        // The GUI goes: the application ends as if cancelled.
+        m_bRunning = false;
+        endAsCancelled();
+    }
 }
 
 void ApplicationStateBaseC::OnExit(int iExitCode)
 {
     m_bRunning = false;
+    if (m_pWaitLoop)
+        m_pWaitLoop->quit();
 
-    clearValueWidgetFocus();
+    if (QWidget* pFocus = clearValueWidgetFocus())
+        m_pFocusWhenLeft = pFocus;
+
+    if (WaitLoopC::isCancelling()) {
+        // The GUI goes: no successor runs, nothing more is stored or asked.
+        endAsCancelled();
+        return;
+    }
 
     const auto itEntry = m_mapSuccessors.constFind(iExitCode);
     if (itEntry != m_mapSuccessors.cend() && itEntry.value().pState) {
@@ -61,7 +81,18 @@ void ApplicationStateBaseC::OnExit(int iExitCode)
         return;
     }
 
-    // The end of the application.
+    endApplication(iExitCode);
+}
+
+void ApplicationStateBaseC::endAsCancelled()
+{
+    ApplicationModelBaseC* pModel = modelOrNull();
+    if (pModel && !pModel->hasResultCode())
+        pModel->setResultCode(RESULT_ENDED_BY_EXIT);
+}
+
+void ApplicationStateBaseC::endApplication(int iExitCode)
+{
     const int iResult = (iExitCode == s_iExitCodeSuccess) ? int(RESULT_SUCCESS) : int(RESULT_ENDED_BY_EXIT);
     ApplicationModelBaseC* pModel = modelOrNull();
     if (!pModel) {

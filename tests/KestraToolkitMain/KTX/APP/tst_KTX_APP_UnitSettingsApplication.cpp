@@ -144,6 +144,9 @@ private slots:
         QTest::newRow("F5 shows the factory units, Escape throws them away")
             << false << QList<int>{Qt::Key_F5, s_iNoteScreen, Qt::Key_Escape, Qt::Key_F6}
             << QStringList{"UNIT SETTINGS F5+F6: gon|meter|°C|hPa", strQuestion} << lstUnchanged;
+        QTest::newRow("after F5 the arrow keys still move and change the rows")
+            << false << QList<int>{Qt::Key_F5, Qt::Key_Down, Qt::Key_Right, s_iNoteScreen, Qt::Key_Escape, Qt::Key_F6}
+            << QStringList{"UNIT SETTINGS F5+F6: gon|US-ft|°C|hPa", strQuestion} << lstUnchanged;
         QTest::newRow("F5 and F6 store the factory units")
             << false << QList<int>{Qt::Key_F5, Qt::Key_F6} << QStringList{strStored} << QList<int>{1, 1, 1, 4, 3, 2};
         QTest::newRow("Escape after an edit asks; NO keeps the edit")
@@ -155,6 +158,11 @@ private slots:
             << true << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_F6, Qt::Key_F6, s_iNoteScreen,
                                   Qt::Key_Escape, Qt::Key_F6}
             << QStringList{"Error: Data could not be stored!", "UNIT SETTINGS F5+F6: gon|US-ft|°C|hPa", strQuestion}
+            << QList<int>();
+        QTest::newRow("store fails: the row that had the focus has it again")
+            << true << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_F6, Qt::Key_F6, Qt::Key_Right, s_iNoteScreen,
+                                  Qt::Key_Escape, Qt::Key_F6}
+            << QStringList{"Error: Data could not be stored!", "UNIT SETTINGS F5+F6: gon|INT-ft|°C|hPa", strQuestion}
             << QList<int>();
     }
 

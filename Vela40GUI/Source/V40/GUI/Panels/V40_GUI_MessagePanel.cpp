@@ -1,17 +1,17 @@
 #include "V40_GUI_MessagePanel.h"
 
+#include "V40_APP_WaitLoop.h"
 #include "V40_GUI_FunctionKeyBar.h"
 #include "V40_GUI_Look.h"
 #include "V40_GUI_MainWindow.h"
 #include "V40_GUI_TitleBar.h"
+#include "V40_GUI_UTI_Trace.h"
 #include "V40_LNG_TextTokens.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QShortcut>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -21,7 +21,6 @@ namespace V40 {
 namespace GUI {
 
 namespace {
-constexpr unsigned long s_ulWaitLoopSleepMs = 10;
 enum
 {
     TOKEN_OK = 1,
@@ -48,6 +47,7 @@ MessagePanelC::MessagePanelC(const QString& strTitle, const QString& strMessage,
     , m_iEscapeKey(0)
     , m_bShortcutsCreated(false)
     , m_pMessageLabel(new QLabel(strMessage, this))
+    , m_pWaitLoop(nullptr)
 {
     setFont(lookFont(22));
     m_pMessageLabel->setFont(lookFont(22));
@@ -141,6 +141,10 @@ void MessagePanelC::setUpButtons()
 
 int MessagePanelC::exec()
 {
+    // While the GUI goes nobody is asked anything.
+    if (V40::APP::WaitLoopC::isCancelling())
+        return RESULT_NONE;
+
     MainWindowC* pMainWindow = MainWindowC::instance();
     TitleBarC* pTitleBar = pMainWindow ? pMainWindow->titleBar() : nullptr;
     const QString strPreviousTitle = pTitleBar ? pTitleBar->title() : QString();
@@ -154,13 +158,15 @@ int MessagePanelC::exec()
     else if (m_iTimeoutSeconds <= 0)
         return RESULT_NONE; // nobody could ever answer
 
+    V40_TRACE << QStringLiteral("MESSAGE: %1: %2").arg(m_strTitle, QString(m_strMessage).replace('\n', ' '));
     if (m_iTimeoutSeconds > 0)
         QTimer::singleShot(m_iTimeoutSeconds * 1000, this, SLOT(OnTimeout()));
 
-    while (m_iResult == RESULT_NONE) {
-        QCoreApplication::processEvents();
-        QThread::msleep(s_ulWaitLoopSleepMs);
-    }
+    V40::APP::WaitLoopC oWait;
+    m_pWaitLoop = &oWait;
+    if (!oWait.exec())
+        m_iResult = RESULT_NONE; // the GUI goes: unanswered
+    m_pWaitLoop = nullptr;
 
     // The main window may have been replaced while the message waited.
     pMainWindow = MainWindowC::instance();
@@ -172,12 +178,19 @@ int MessagePanelC::exec()
 
 void MessagePanelC::onSelection(int iResult)
 {
-    m_iResult = iResult;
+    answer(iResult);
 }
 
 void MessagePanelC::OnTimeout()
 {
-    m_iResult = m_iTimeoutResult;
+    answer(m_iTimeoutResult);
+}
+
+void MessagePanelC::answer(int iResult)
+{
+    m_iResult = iResult;
+    if (m_pWaitLoop && m_iResult != RESULT_NONE)
+        m_pWaitLoop->quit();
 }
 
 int MessagePanelC::showMessage(int iTitleToken, const QString& strMessage, int iButtonSet, int iTimeoutSeconds,
