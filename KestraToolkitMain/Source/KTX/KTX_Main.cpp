@@ -1,5 +1,7 @@
 #include "KTX/KTX_Main.h"
 
+#include "Ferrolib/BSS_Assert.h"
+
 #include "KTX/CDT_FIL_TesselDefaultDirectory.h"
 #include "KTX/KTX_FirmwareStarterTask.h"
 #include "KTX/KTX_NativeEventFilter.h"
@@ -27,7 +29,13 @@ BSS::TraceChannelC s_oTrace("KestraToolkit");
 MainC* MainC::s_pInstance = nullptr;
 HINSTANCE MainC::s_hInstance = nullptr;
 
-MainC::MainC() = default;
+MainC::MainC()
+{
+    if (s_pInstance)
+        BSS_ASSERT_REPORT("0 == s_pInstance", "KTX_Main", __LINE__);
+    else
+        s_pInstance = this;
+}
 
 MainC::~MainC()
 {
@@ -37,6 +45,8 @@ MainC::~MainC()
 
 MainC* MainC::instance()
 {
+    if (!s_pInstance)
+        BSS_ASSERT_REPORT("0 != s_pInstance", "KTX_Main", __LINE__);
     return s_pInstance;
 }
 

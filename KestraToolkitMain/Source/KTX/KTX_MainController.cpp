@@ -131,7 +131,8 @@ void MainControllerC::startGui()
             Qt::UniqueConnection);
     if (ThreadSwitchHelperC* pHelper = ThreadSwitchHelperC::instance())
         connect(pMainWindow, &V40::GUI::MainWindowC::languageChanged, pHelper,
-                &ThreadSwitchHelperC::onLanguageChanged, Qt::UniqueConnection);
+                &ThreadSwitchHelperC::onLanguageChanged,
+                Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
     if (pMainWindow) {
         pMainWindow->show();
         pMainWindow->raise();

@@ -70,12 +70,8 @@ private:
 // passes isValueWidget(); its own focus is then cleared and the widget returned (else null).
 QWidget* clearValueWidgetFocus();
 
-// The seam between the state machine and the value widgets. By default a widget is a value
-// widget when it is a V40::GUI::ValueWidgetC (line edits, choices and unit fields alike).
-// setValueWidgetTest() replaces the test (null restores the default) and returns the previous one.
-using ValueWidgetTestF = bool (*)(const QWidget* pWidget);
+// Whether the widget is a value widget (V40::GUI::ValueWidgetC or a subclass).
 bool isValueWidget(const QWidget* pWidget);
-ValueWidgetTestF setValueWidgetTest(ValueWidgetTestF fnTest);
 
 } // namespace APP
 } // namespace V40

@@ -69,7 +69,8 @@ private:
     };
 
     int indexOfValue(const QVariant& rvarValue) const;
-    void widenFor(const QString& strText);
+    // The value label is as wide as the widest entry in the current font.
+    void fitWidth();
 
     QPointer<QPushButton> m_pSwitchBtn;
     QList<EntryS> m_lstEntries;

@@ -42,6 +42,22 @@ class MainTest : public QObject
     Q_OBJECT
 
 private slots:
+    void singletonReports()
+    {
+        KestraTest::clearReports();
+        {
+            KTX::MainC oMain;
+            QCOMPARE(KTX::MainC::instance(), &oMain);
+            KTX::MainC oSecond;
+            QCOMPARE(KTX::MainC::instance(), &oMain);
+            QCOMPARE(KestraTest::assertTexts(), QStringList{"0 == s_pInstance"});
+        }
+        KestraTest::clearReports();
+        QCOMPARE(KTX::MainC::instance(), nullptr);
+        QCOMPARE(KestraTest::assertTexts(), QStringList{"0 != s_pInstance"});
+        KestraTest::clearReports();
+    }
+
     void init() { KestraTest::clearReports(); }
 
     void parseCommandLine_data()

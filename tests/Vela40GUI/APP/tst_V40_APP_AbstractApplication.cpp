@@ -214,12 +214,13 @@ private slots:
         QCOMPARE(s_iExitCodeFail, 1);
         QCOMPARE(AbstractApplicationC::s_iExitCodeSuccess, 0);
         QCOMPARE(ApplicationStateBaseC::s_iExitCodeFail, 1);
-        // Dense: the library's two, then the three of this test's static initialisation.
-        QCOMPARE(s_iExitCodeA, 2);
-        QCOMPARE(s_iExitCodeB, 3);
-        QCOMPARE(s_iExitCodeC, 4);
-        QCOMPARE(lastExitCode(), 4);
-        QCOMPARE(AbstractApplicationC::lastExitCode(), 4);
+        // Dense: this test's three follow each other, after the library's two and whatever the
+        // libraries linked in allocated first.
+        QVERIFY(s_iExitCodeA >= 2);
+        QCOMPARE(s_iExitCodeB, s_iExitCodeA + 1);
+        QCOMPARE(s_iExitCodeC, s_iExitCodeB + 1);
+        QVERIFY(lastExitCode() >= s_iExitCodeC);
+        QCOMPARE(AbstractApplicationC::lastExitCode(), lastExitCode());
     }
 
     void baseCreateState()
@@ -774,6 +775,7 @@ private slots:
         QTest::addColumn<QString>("strFocus");
         QTest::addColumn<bool>("bCleared");
         QTest::newRow("value widget") << "valueWidget" << true;
+        QTest::newRow("choice") << "choice" << true;
         QTest::newRow("editor inside a value widget") << "editorInValueWidget" << true;
         QTest::newRow("other widget") << "plainEdit" << false;
     }
@@ -782,20 +784,20 @@ private slots:
     {
         QFETCH(QString, strFocus);
         QFETCH(bool, bCleared);
-        const ValueWidgetTestF fnPrevious = setValueWidgetTest(&testIsValueWidget);
         QWidget oWindow;
         auto* pLayout = new QVBoxLayout(&oWindow);
-        auto* pValueWidget = new QLineEdit(&oWindow);
+        auto* pValueWidget = new V40::GUI::ValueWidgetC(&oWindow);
         pValueWidget->setObjectName("valueWidget");
-        auto* pContainer = new QWidget(&oWindow);
-        pContainer->setObjectName("valueWidgetContainer");
+        auto* pChoice = new V40::GUI::ComboWidgetC(&oWindow);
+        pChoice->setObjectName("choice");
+        auto* pContainer = new V40::GUI::ValueWidgetC(&oWindow);
         auto* pInner = new QLineEdit(pContainer);
         pInner->setObjectName("editorInValueWidget");
         auto* pPlain = new QLineEdit(&oWindow);
         pPlain->setObjectName("plainEdit");
-        pLayout->addWidget(pValueWidget);
-        pLayout->addWidget(pContainer);
-        pLayout->addWidget(pPlain);
+        for (QWidget* pWidget : {static_cast<QWidget*>(pValueWidget), static_cast<QWidget*>(pChoice),
+                                 static_cast<QWidget*>(pContainer), static_cast<QWidget*>(pPlain)})
+            pLayout->addWidget(pWidget);
         oWindow.show();
         QApplication::setActiveWindow(&oWindow);
         QVERIFY(QTest::qWaitForWindowActive(&oWindow));
@@ -803,52 +805,8 @@ private slots:
         pTarget->setFocus(Qt::OtherFocusReason);
         QVERIFY(KestraTest::waitFor([&] { return QApplication::focusWidget() == pTarget; }));
 
-        V40::APP::clearValueWidgetFocus();
+        QCOMPARE(V40::APP::clearValueWidgetFocus(), bCleared ? pTarget : nullptr);
         QCOMPARE(pTarget->hasFocus(), !bCleared);
-        setValueWidgetTest(nullptr);
-        QVERIFY(setValueWidgetTest(fnPrevious) != &testIsValueWidget); // null restored the default
-    }
-
-    void exitCommitsThePendingEdit()
-    {
-        // A field edited but not confirmed is committed to its model when the state is left, so
-        // the next state sees the value.
-        const ValueWidgetTestF fnPrevious = setValueWidgetTest(&testIsValueWidget);
-        QWidget oWindow;
-        auto* pLayout = new QVBoxLayout(&oWindow);
-        auto* pField = new QLineEdit(&oWindow);
-        pField->setObjectName("valueWidget");
-        pLayout->addWidget(pField);
-        V40::GUI::ValueModelC oValue(QStringLiteral("old"));
-        connect(pField, &QLineEdit::editingFinished, [&] { oValue.setValue(pField->text()); });
-        oWindow.show();
-        QApplication::setActiveWindow(&oWindow);
-        QVERIFY(QTest::qWaitForWindowActive(&oWindow));
-
-        ScriptS oScript;
-        TableApplicationC oApp(&oScript);
-        oApp.m_setStateIds << 0 << 1;
-        oApp.link(0, s_iExitCodeSuccess, 1);
-        QVariant varSeenBySuccessor;
-        ActionS oEdit{s_iExitCodeSuccess};
-        oEdit.iDelayMs = 30;
-        oEdit.fnBefore = [&](ApplicationStateBaseC*) {
-            QTimer::singleShot(0, pField, [&] {
-                pField->setFocus(Qt::OtherFocusReason);
-                QTest::keyClicks(pField, QStringLiteral("new"));
-            });
-        };
-        ActionS oRead{s_iExitCodeSuccess, -1, -1, true};
-        oRead.fnBefore = [&](ApplicationStateBaseC*) { varSeenBySuccessor = oValue.getValue(); };
-        oScript.mapActions[0] = {oEdit};
-        oScript.mapActions[1] = {oRead};
-        pField->clear();
-        bool bTimedOut = false;
-        QCOMPARE(runGuarded(oApp, oScript, &bTimedOut), 0);
-        QVERIFY(!bTimedOut);
-        QCOMPARE(varSeenBySuccessor, QVariant(QStringLiteral("new")));
-        QVERIFY(!pField->hasFocus());
-        setValueWidgetTest(fnPrevious);
     }
 
     void exitCommitsARealValueWidget()
@@ -859,9 +817,7 @@ private slots:
         auto* pField = new V40::GUI::ValueWidgetC(&oWindow);
         pField->getModel()->reset(QStringLiteral("old"), QStringLiteral("old"));
         pLayout->addWidget(pField);
-        V40::GUI::ComboWidgetC oChoice;
         QVERIFY(isValueWidget(pField));
-        QVERIFY(isValueWidget(&oChoice));
         oWindow.show();
         QApplication::setActiveWindow(&oWindow);
         QVERIFY(QTest::qWaitForWindowActive(&oWindow));
@@ -903,12 +859,6 @@ private slots:
         QCOMPARE(ApplicationStateBaseC::newExitCode(), iLast + 2);
     }
 
-private:
-    static bool testIsValueWidget(const QWidget* pWidget)
-    {
-        return pWidget->objectName() == QLatin1String("valueWidget")
-               || pWidget->objectName() == QLatin1String("valueWidgetContainer");
-    }
 };
 
 KESTRA_TEST_MAIN(TestAbstractApplication)

@@ -1,6 +1,7 @@
 #include "KTX/GUI/KTX_GUI_UnitWidget.h"
 
 #include "KTX/GUI/KTX_GUI_DateValidator.h"
+#include "KTX/GUI/KTX_GUI_DegreeMinuteSecondValidator.h"
 #include "KTX/GUI/KTX_GUI_MaskedText.h"
 #include "KTX/GUI/KTX_GUI_TimeValidator.h"
 #include "KTX/GUI/KTX_GUI_UnitValueModel.h"
@@ -60,7 +61,8 @@ void UnitWidgetC::setUpEditor()
 {
     const QVariant varUnit = getUnit();
     if (isDegreeMinuteSecond()) {
-        // No range validator: the angle parser decides when the edit is committed.
+        // The form is checked while typing; the angle parser decides when the edit is committed.
+        setValidator(new DegreeMinuteSecondValidatorC(m_dMinimum < 0.0));
     } else if (isFootInch16th()) {
         const UTI::UsFootInch16thC oMinimum =
             Converter::toDisplay(m_iQuantity, m_dMinimum, varUnit).value<UTI::UsFootInch16thC>();

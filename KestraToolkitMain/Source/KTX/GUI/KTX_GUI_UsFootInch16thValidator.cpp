@@ -1,20 +1,12 @@
 #include "KTX/GUI/KTX_GUI_UsFootInch16thValidator.h"
 
+#include "KTX/GUI/KTX_GUI_MarkKeys.h"
 #include "KTX/UTI/KTX_UTI_FormatMarks.h"
-
-#include <QSet>
 
 namespace KTX {
 namespace GUI {
 
 namespace {
-
-// Keys of the instrument keyboard that stand for a mark, which it has no key for.
-const QSet<QChar>& markKeys()
-{
-    static const QSet<QChar> s_setMarkKeys{QLatin1Char('.'), QLatin1Char(' '), QLatin1Char(',')};
-    return s_setMarkKeys;
-}
 
 // Feet typed as 07 are shown as 7; the cursor stays behind the same digit.
 void stripLeadingFeetZeros(QString& rstrInput, int& riPos, bool bPositive)
@@ -52,16 +44,16 @@ const UTI::UsFootInch16thC& UsFootInch16thValidatorC::getMaximum() const
 
 QValidator::State UsFootInch16thValidatorC::validateText(QString& rstrInput, int& riPos) const
 {
-    if (riPos > 0 && riPos <= rstrInput.size() && markKeys().contains(rstrInput.at(riPos - 1))) {
-        const bool bHasFoot = rstrInput.contains(UTI::footMark());
-        rstrInput.replace(riPos - 1, 1, bHasFoot ? UTI::inchMark() : UTI::footMark());
-    }
+    replaceTypedMark(rstrInput, riPos, {UTI::footMark(), UTI::inchMark()});
 
     const UTI::UsFootInch16thC oZero;
-    // A "+" toggles the sign; without negative values in the range no sign may be typed at all.
-    applySignKey(rstrInput, riPos);
-    if (rstrInput.contains(QLatin1Char('-')) && m_oMinimum >= oZero)
-        return Invalid;
+    // A negative length is typed with "-"; "+" then takes the sign away again. Without negative
+    // values in the range no sign may be typed at all, and a "+" alone does not parse.
+    if (rstrInput.contains(QLatin1Char('-'))) {
+        if (m_oMinimum >= oZero)
+            return Invalid;
+        applySignKey(rstrInput, riPos);
+    }
 
     UTI::UsFootInch16thC oValue;
     if (!oValue.fromString(rstrInput))

@@ -83,7 +83,7 @@ bool DateC::fromString(const QString& strText, int iDateFormat)
 {
     DateLayoutS sLayout;
     if (!layoutOf(iDateFormat, sLayout)) {
-        BSS_ASSERT_REPORT("Unknown date format.", __FILE__, __LINE__);
+        BSS_ASSERT_REPORT("Unknown date format.", "KTX_UTI_Date", __LINE__);
         return false;
     }
     const QRegularExpressionMatch oMatch = sLayout.pPattern->match(strText);
@@ -135,7 +135,7 @@ int DateC::daysOfMonth(int iYear, int iMonth)
     case 2:
         return isLeapYear(iYear) ? 29 : 28;
     default:
-        BSS_ASSERT_REPORT("Invalid month.", __FILE__, __LINE__);
+        BSS_ASSERT_REPORT("Invalid month.", "KTX_UTI_Date", __LINE__);
         return -1;
     }
 }

@@ -27,13 +27,13 @@ const QString& unknownUnitText()
 
 QVariant unknownUnit(const QVariant& varValue)
 {
-    BSS_ASSERT_REPORT("false", __FILE__, __LINE__);
+    BSS_ASSERT_REPORT("false", "KTX_UTI_UnitConverter", __LINE__);
     return varValue;
 }
 
 QString unknownUnitTextReported()
 {
-    BSS_ASSERT_REPORT("false", __FILE__, __LINE__);
+    BSS_ASSERT_REPORT("false", "KTX_UTI_UnitConverter", __LINE__);
     return unknownUnitText();
 }
 
@@ -43,7 +43,7 @@ template <class T>
 bool takeDisplayValue(const QVariant& varDisplayValue, T& rValue)
 {
     if (varDisplayValue.userType() != qMetaTypeId<T>()) {
-        BSS_ASSERT_REPORT("Unexpected display value type.", __FILE__, __LINE__);
+        BSS_ASSERT_REPORT("Unexpected display value type.", "KTX_UTI_UnitConverter", __LINE__);
         return false;
     }
     rValue = varDisplayValue.value<T>();
@@ -274,7 +274,7 @@ QVariant toDisplay(int iQuantity, const QVariant& varValue, const QVariant& varU
     case Q_Date:
         return QVariant::fromValue(DateC::fromDateTime(varValue.toDouble()));
     default:
-        BSS_ASSERT_REPORT("Unknown quantity.", __FILE__, __LINE__);
+        BSS_ASSERT_REPORT("Unknown quantity.", "KTX_UTI_UnitConverter", __LINE__);
         return varValue;
     }
 }
@@ -304,7 +304,7 @@ QVariant fromDisplay(int iQuantity, const QVariant& varDisplayValue, const QVari
         return oDate.toDateTime();
     }
     default:
-        BSS_ASSERT_REPORT("Unknown quantity.", __FILE__, __LINE__);
+        BSS_ASSERT_REPORT("Unknown quantity.", "KTX_UTI_UnitConverter", __LINE__);
         return varDisplayValue;
     }
 }
@@ -325,7 +325,7 @@ QString unitText(int iQuantity, const QVariant& varUnit)
     case Q_Date:
         return QString();
     default:
-        BSS_ASSERT_REPORT("Unknown quantity.", __FILE__, __LINE__);
+        BSS_ASSERT_REPORT("Unknown quantity.", "KTX_UTI_UnitConverter", __LINE__);
         return unknownUnitText();
     }
 }

@@ -4,7 +4,6 @@
 #include "V40_APP_ApplicationStateBase.h"
 #include "V40_APP_InvalidState.h"
 #include "V40_GUI_UTI_Trace.h"
-#include "V40_GUI_ValueWidget.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -141,27 +140,10 @@ int AbstractApplicationC::stateCount() const
 
 // --- focus of value widgets -------------------------------------------------------------------
 
-namespace {
-
-bool defaultValueWidgetTest(const QWidget* pWidget)
-{
-    return qobject_cast<const V40::GUI::ValueWidgetC*>(pWidget) != nullptr;
-}
-
-ValueWidgetTestF s_fnValueWidgetTest = &defaultValueWidgetTest;
-
-} // namespace
-
 bool isValueWidget(const QWidget* pWidget)
 {
-    return pWidget && s_fnValueWidgetTest(pWidget);
-}
-
-ValueWidgetTestF setValueWidgetTest(ValueWidgetTestF fnTest)
-{
-    const ValueWidgetTestF fnPrevious = s_fnValueWidgetTest;
-    s_fnValueWidgetTest = fnTest ? fnTest : &defaultValueWidgetTest;
-    return fnPrevious;
+    // By the meta-object, so that the state machine needs no widget of its own library.
+    return pWidget && pWidget->inherits("V40::GUI::ValueWidgetC");
 }
 
 QWidget* clearValueWidgetFocus()

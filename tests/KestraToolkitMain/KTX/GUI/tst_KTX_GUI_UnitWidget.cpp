@@ -91,8 +91,14 @@ private slots:
                                                   << "7'00\"00" << 0 << QStringList();
         QTest::newRow("degrees and minutes") << int(Q_Angle) << 2 << 0.0 << "12\u00B030\u2032" << 12.5 * kDegree
                                              << "012\u00B030\u203200\u2033" << 0 << QStringList();
-        QTest::newRow("60 minutes are no angle") << int(Q_Angle) << 2 << 0.0 << "12\u00B060\u2032" << 0.0
-                                                 << "000\u00B000\u203200\u2033" << 1 << QStringList{"false"};
+        QTest::newRow("60 minutes are refused while typed") << int(Q_Angle) << 2 << 0.0 << "12\u00B060\u2032"
+            << 12.1 * kDegree << "012\u00B006\u203200\u2033" << 1 << QStringList();
+        QTest::newRow("degrees, minutes, seconds by mark keys") << int(Q_Angle) << 2 << 0.0 << "123.30,15 "
+            << (123.0 + 30.0 / 60.0 + 15.0 / 3600.0) * kDegree << "123\u00B030\u203215\u2033" << 0 << QStringList();
+        QTest::newRow("a plain number is degrees") << int(Q_Angle) << 2 << 0.0 << "45" << 45.0 * kDegree
+                                                   << "045\u00B000\u203200\u2033" << 0 << QStringList();
+        QTest::newRow("a fourth mark is refused") << int(Q_Angle) << 2 << 0.0 << "1.2.3.." << (1.0 + 2.0 / 60 + 3.0 / 3600) * kDegree
+                                                  << "001\u00B002\u203203\u2033" << 1 << QStringList();
         QTest::newRow("time") << int(Q_Time) << 0 << dTime << "123456" << TimeC(12, 34, 56).toDateTime()
                               << "12:34:56" << 0 << QStringList();
         QTest::newRow("hour 25") << int(Q_Time) << 0 << dTime << "25" << dTime << "08:05:00" << 1 << QStringList();

@@ -37,7 +37,8 @@ private slots:
         QTest::newRow("zero feet keep their zero") << 0.0 << 10.0 << "0'5" << 3 << A << "0'5" << 3;
         QTest::newRow("two leading zeros are refused") << 0.0 << 10.0 << "007" << 3 << X << "007" << 3;
         QTest::newRow("no sign without negative values") << 0.0 << 10.0 << "-5" << 2 << X << "-5" << 2;
-        QTest::newRow("plus makes the value negative") << -10.0 << 10.0 << "5+" << 2 << A << "-5" << 2;
+        QTest::newRow("plus without a minus is refused") << -10.0 << 10.0 << "5+" << 2 << X << "5+" << 2;
+        QTest::newRow("plus takes the minus away") << -10.0 << 10.0 << "-5+" << 3 << A << "5" << 1;
         QTest::newRow("above a positive maximum") << 0.0 << 10.0 << "12" << 2 << X << "12" << 2;
         QTest::newRow("below a positive minimum, may grow") << 2.0 << 10.0 << "1" << 1 << I << "1" << 1;
         QTest::newRow("positive, but no positive values") << -10.0 << -2.0 << "5" << 1 << X << "5" << 1;

@@ -1,5 +1,7 @@
 #include "KestraTest.h"
 
+#include "Ferrolib/BSS_Assert.h"
+
 #include "KTX/UTI/KTX_UTI_Date.h"
 #include "KTX/UTI/KTX_UTI_Time.h"
 
@@ -107,6 +109,7 @@ void TestDate::invalidMonthReported()
 {
     QCOMPARE(DateC::daysOfMonth(2023, 13), -1);
     QCOMPARE(KestraTest::assertTexts(), QStringList{"Invalid month."});
+    QCOMPARE(BSS::TEST::assertReports().value(0).strSource, QStringLiteral("KTX_UTI_Date"));
 }
 
 void TestDate::dateTimeAtMidnight()

@@ -1,5 +1,7 @@
 #include "KestraTest.h"
 
+#include "Ferrolib/BSS_Assert.h"
+
 #include "KTX/UTI/KTX_UTI_Date.h"
 #include "KTX/UTI/KTX_UTI_DegreeMinuteSecond.h"
 #include "KTX/UTI/KTX_UTI_Time.h"
@@ -189,6 +191,7 @@ void TestUnitConverter::unknown()
     QCOMPARE(UC::fromDisplay(iQuantity, varValue, iUnit), varValue);
     QCOMPARE(UC::unitText(iQuantity, iUnit), QStringLiteral("----"));
     QCOMPARE(KestraTest::assertTexts(), QStringList({strReport, strReport, strReport}));
+    QCOMPARE(BSS::TEST::assertReports().value(0).strSource, QStringLiteral("KTX_UTI_UnitConverter"));
 }
 
 void TestUnitConverter::wrongDisplayType()

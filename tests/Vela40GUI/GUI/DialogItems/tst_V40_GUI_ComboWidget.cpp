@@ -189,19 +189,35 @@ private slots:
 
     void widestEntrySetsTheMinimumWidth()
     {
+        QWidget oPage; // before the combo, which leaves it first
         ComboWidgetC oCombo;
         QLabel* pLabel = oCombo.getValueLabel();
         const QFontMetrics oMetrics(pLabel->font());
-        FieldTest::TraceCaptureC oCapture;
-        oCombo.addItem("mm", 1);
-        oCombo.addItem("a much longer entry", 2);
-        oCombo.addItem("m", 3);
-        const QStringList lstLines = oCapture.lines();
-        // Only entries wider than all before widen the label; the trace tells the new width.
-        QCOMPARE(lstLines.size(), 2);
-        QVERIFY(pLabel->minimumWidth() >= oMetrics.horizontalAdvance(QStringLiteral("a much longer entry")));
-        QCOMPARE(lstLines.last(), QStringLiteral("ComboWidget: new minimum width: %1").arg(pLabel->minimumWidth()));
-        QVERIFY(lstLines.first() != lstLines.last());
+        {
+            FieldTest::TraceCaptureC oCapture;
+            oCombo.addItem("mm", 1);
+            oCombo.addItem("a much longer entry", 2);
+            oCombo.addItem("m", 3);
+            const QStringList lstLines = oCapture.lines();
+            // Only entries wider than all before widen the label; the trace tells the new width.
+            QCOMPARE(lstLines.size(), 2);
+            QVERIFY(pLabel->minimumWidth() >= oMetrics.horizontalAdvance(QStringLiteral("a much longer entry")));
+            QCOMPARE(lstLines.last(), QStringLiteral("ComboWidget: new minimum width: %1").arg(pLabel->minimumWidth()));
+            QVERIFY(lstLines.first() != lstLines.last());
+        }
+
+        // Shown in a page, the same font again: nothing changes, nothing is traced.
+        FieldTest::TraceCaptureC oShown;
+        oPage.setFont(oCombo.font());
+        oCombo.setParent(&oPage);
+        oPage.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(oShown.lines().filter("minimum width"), QStringList());
+        // A larger font widens the label once.
+        QFont oLarger = oCombo.font();
+        oLarger.setPixelSize(QFontInfo(oLarger).pixelSize() * 2);
+        oPage.setFont(oLarger);
+        QCOMPARE(oShown.lines().filter("minimum width").size(), 1);
     }
 };
 

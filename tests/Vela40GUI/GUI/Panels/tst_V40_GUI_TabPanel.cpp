@@ -24,17 +24,24 @@ private slots:
 
     void pagesAndHeaderBand()
     {
-        TabPanelC oPanel;
-        QList<int> listTopMargins;
-        for (int iPage = 0; iPage < 5; ++iPage) {
-            oPanel.addTab(new QWidget());
-            listTopMargins << oPanel.layout()->contentsMargins().top();
+        QPointer<QWidget> pRefused;
+        {
+            TabPanelC oPanel;
+            QList<int> listTopMargins;
+            for (int iPage = 0; iPage < 5; ++iPage) {
+                pRefused = new QWidget();
+                oPanel.addTab(pRefused);
+                listTopMargins << oPanel.layout()->contentsMargins().top();
+            }
+            QCOMPARE(oPanel.count(), 4);
+            QCOMPARE(listTopMargins, (QList<int> {0, 42, 42, 42, 42}));
+            QCOMPARE(KestraTest::assertTexts(), QStringList {"m_pStackedWidget->count()<COUNTMAX"});
+            QVERIFY(oPanel.widget(3)->autoFillBackground());
+            QCOMPARE(oPanel.widget(3)->palette().color(QPalette::Window), QColor(Qt::white));
+            QVERIFY(pRefused && !pRefused->isVisible());
         }
-        QCOMPARE(oPanel.count(), 4);
-        QCOMPARE(listTopMargins, (QList<int> {0, 42, 42, 42, 42}));
-        QCOMPARE(KestraTest::assertTexts(), QStringList {"m_pStackedWidget->count()<COUNTMAX"});
-        QVERIFY(oPanel.widget(3)->autoFillBackground());
-        QCOMPARE(oPanel.widget(3)->palette().color(QPalette::Window), QColor(Qt::white));
+        // The refused fifth page went with the panel.
+        QVERIFY(!pRefused);
     }
 
     void turningPages()

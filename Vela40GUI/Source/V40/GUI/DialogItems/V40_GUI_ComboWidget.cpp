@@ -44,7 +44,7 @@ ComboWidgetC::~ComboWidgetC() = default;
 void ComboWidgetC::addItem(const QString& strText, const QVariant& rvarValue)
 {
     m_lstEntries.append(EntryS{strText, rvarValue});
-    widenFor(strText);
+    fitWidth();
     if (m_iCurrentIndex < 0 && rvarValue == getValue())
         setCurrentIndex(m_lstEntries.size() - 1);
 }
@@ -221,11 +221,8 @@ void ComboWidgetC::OnSwitchButtonClicked()
 void ComboWidgetC::changeEvent(QEvent* pEvent)
 {
     // The widths were measured in the old font.
-    if (pEvent->type() == QEvent::FontChange && m_pValueLabel) {
-        m_pValueLabel->setMinimumWidth(0);
-        for (const EntryS& rEntry : qAsConst(m_lstEntries))
-            widenFor(rEntry.strText);
-    }
+    if (pEvent->type() == QEvent::FontChange && m_pValueLabel)
+        fitWidth();
     ValueWidgetC::changeEvent(pEvent);
 }
 
@@ -240,16 +237,20 @@ int ComboWidgetC::indexOfValue(const QVariant& rvarValue) const
     return -1;
 }
 
-void ComboWidgetC::widenFor(const QString& strText)
+void ComboWidgetC::fitWidth()
 {
     if (!m_pValueLabel) {
         V40_GUI_REPORT("pValueLabel");
         return;
     }
+    const QFontMetrics oMetrics(m_pValueLabel->font());
     const QMargins oMargins = m_pValueLabel->contentsMargins();
-    const int iWidth = QFontMetrics(m_pValueLabel->font()).horizontalAdvance(strText) + oMargins.left()
-        + oMargins.right() + 2 * m_pValueLabel->margin() + qMax(0, m_pValueLabel->indent());
-    if (iWidth <= m_pValueLabel->minimumWidth())
+    const int iFrame = oMargins.left() + oMargins.right() + 2 * m_pValueLabel->margin()
+        + qMax(0, m_pValueLabel->indent());
+    int iWidth = 0;
+    for (const EntryS& rEntry : qAsConst(m_lstEntries))
+        iWidth = qMax(iWidth, oMetrics.horizontalAdvance(rEntry.strText) + iFrame);
+    if (iWidth == m_pValueLabel->minimumWidth())
         return;
     m_pValueLabel->setMinimumWidth(iWidth);
     V40_TRACE << QStringLiteral("ComboWidget: new minimum width: %1\n").arg(iWidth);

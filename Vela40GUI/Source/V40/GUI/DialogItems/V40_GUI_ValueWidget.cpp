@@ -262,6 +262,13 @@ void ValueWidgetC::setHighlighted(bool bHighlighted)
 
 void ValueWidgetC::OnEditingFinished()
 {
+    // A text that the validator can complete is committed complete (5 becomes 5'00"00).
+    if (m_pLineEdit && m_pLineEdit->validator() && !m_pLineEdit->hasAcceptableInput()) {
+        QString strText = m_pLineEdit->text();
+        m_pLineEdit->validator()->fixup(strText);
+        if (strText != m_pLineEdit->text())
+            m_pLineEdit->setText(strText);
+    }
     emit valueChanged();
 }
 
@@ -360,7 +367,16 @@ void ValueWidgetC::keyPressEvent(QKeyEvent* pEvent)
     default: {
         QKeyEvent oForwarded(pEvent->type(), pEvent->key(), pEvent->modifiers(), pEvent->text(),
                              pEvent->isAutoRepeat(), ushort(pEvent->count()));
+        const QString strBefore = pLineEdit->text();
+        const int iCursorBefore = pLineEdit->cursorPosition();
+        const bool bSelectedBefore = pLineEdit->hasSelectedText();
         QCoreApplication::sendEvent(pLineEdit, &oForwarded);
+        // A character that the validator or the mask refused left everything as it was.
+        const QString strTyped = pEvent->text();
+        if (!pLineEdit->isReadOnly() && !strTyped.isEmpty() && strTyped.at(0).isPrint()
+            && pLineEdit->text() == strBefore && pLineEdit->cursorPosition() == iCursorBefore
+            && pLineEdit->hasSelectedText() == bSelectedBefore)
+            beep();
         // Either the editor took it or it has already gone up the parent chain.
         pEvent->accept();
         return;

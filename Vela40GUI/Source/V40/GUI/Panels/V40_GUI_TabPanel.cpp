@@ -44,6 +44,9 @@ void TabPanelC::addTab(QWidget* pWidget)
     }
     if (m_pStackedWidget->count() >= COUNTMAX) {
         V40_GUI_REPORT("m_pStackedWidget->count()<COUNTMAX");
+        // The page was handed over: kept hidden, so that it goes with the panel.
+        pWidget->setParent(this);
+        pWidget->hide();
         return;
     }
     pWidget->setAutoFillBackground(true);
