@@ -15,7 +15,8 @@ extern const QColor g_oBarColor;
 extern const int g_iDisplayWidth;
 extern const int g_iDisplayHeight;
 
-// The look's font in the given point size, bold.
+// The look's font, bold, in the size given in points of the instrument's screen. It is sized in
+// pixels, so that no host's dpi changes a 640x480 layout.
 QFont lookFont(int iPointSize);
 
 } // namespace GUI

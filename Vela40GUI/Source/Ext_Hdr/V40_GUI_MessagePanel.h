@@ -72,7 +72,12 @@ public slots:
     void onSelection(int iResult);
     void OnTimeout();
 
+protected:
+    void resizeEvent(QResizeEvent* pEvent) override;
+
 private:
+    // Breaks the message into lines that fit the page, in a smaller font only where needed.
+    void fitMessage();
     static int showMessage(int iTitleToken, const QString& strMessage, int iButtonSet, int iTimeoutSeconds,
                     int iTimeoutResult);
     void setUpButtons();

@@ -20,6 +20,8 @@ IconBarC::IconBarC(const QString& strText, int iFontSize, QWidget* parent)
     setAutoFillBackground(true);
     m_pLabel->setFont(lookFont(m_iFontSize));
     QHBoxLayout* pLayout = new QHBoxLayout(this);
+    // In pixels: the style's default margins grow with the host's dpi.
+    pLayout->setContentsMargins(9, 9, 9, 9);
     pLayout->addWidget(m_pLabel);
 }
 

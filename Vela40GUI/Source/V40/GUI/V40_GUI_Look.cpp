@@ -10,9 +10,17 @@ const QColor g_oBarColor(210, 210, 230);
 const int g_iDisplayWidth = 640;
 const int g_iDisplayHeight = 480;
 
+namespace {
+// The instrument's screen: its point sizes are pixels at this resolution.
+constexpr int s_iScreenDpi = 96;
+constexpr int s_iPointsPerInch = 72;
+} // namespace
+
 QFont lookFont(int iPointSize)
 {
-    QFont oFont(g_strFontFamily, iPointSize, g_iFontWeight);
+    QFont oFont(g_strFontFamily);
+    oFont.setPixelSize((iPointSize * s_iScreenDpi + s_iPointsPerInch / 2) / s_iPointsPerInch);
+    oFont.setWeight(g_iFontWeight);
     return oFont;
 }
 

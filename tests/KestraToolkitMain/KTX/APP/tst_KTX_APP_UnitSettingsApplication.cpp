@@ -4,6 +4,7 @@
 #include "StateTestApplication.h"
 
 #include "KestraGuiPlatform.h"
+#include "KestraProcess.h"
 
 #include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
 #include "KTX/APP/KTX_APP_UnitSettingsModel.h"
@@ -26,6 +27,7 @@
 #include "V40_GUI_MenuContainer.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -82,6 +84,23 @@ bool titleBecomes(const QString& strTitle)
         return pMainWindow && pMainWindow->isVisible() && GuiKeyDriver::title() == strTitle;
     });
 }
+
+// Where screenLooksFinished() leaves its screenshots: beside the test, or where the parent process
+// that compares them asks for them.
+QString screenshotPath(const QString& strName)
+{
+    const QString strDir = qEnvironmentVariableIsSet("KESTRA_SCREENSHOT_DIR")
+        ? qEnvironmentVariable("KESTRA_SCREENSHOT_DIR")
+        : QCoreApplication::applicationDirPath();
+    return strDir + "/" + strName + ".png";
+}
+
+void saveScreenshot(const QString& strName)
+{
+    GuiKeyDriver::mainWindow()->grab().save(screenshotPath(strName));
+}
+
+const QStringList s_lstScreenshots{"Settings", "UnitSettings", "UnitSettingsExit"};
 
 int indexOfCaption(const QList<V40::GUI::AbstractMenuComponentC*>& lstComponents, int iCaptionToken)
 {
@@ -206,10 +225,16 @@ private slots:
         QCOMPARE(KestraTest::assertTexts(), QStringList());
     }
 
-    // A screenshot to look at, and the rows on the page one below the other.
+    // Screenshots to look at (the settings menu, the unit settings, the question on leaving
+    // them), and the rows on the page one below the other.
     void screenLooksFinished()
     {
-        QFile::remove(recordPath());
+        // Stored units other than the factory ones, so that F5 is an edit to ask about.
+        KTX::UTI::UnitConfigC oConfig;
+        oConfig.setToDefault();
+        oConfig.setAngleUnit(KTX::UTI::AU_Degree);
+        QVERIFY(oConfig.save());
+        saveScreenshot(s_lstScreenshots.at(0));
         QList<QRect> lstRows;
         GuiKeyDriver::KeyScript oScript;
         oScript.call([&] {
@@ -220,13 +245,43 @@ private slots:
                 if (pPage->rect().contains(oRow) && (lstRows.isEmpty() || oRow.top() > lstRows.last().bottom()))
                     lstRows << oRow;
             }
-            GuiKeyDriver::mainWindow()->grab().save(QCoreApplication::applicationDirPath() + "/UnitSettings.png");
+            saveScreenshot(s_lstScreenshots.at(1));
         });
-        oScript.key(Qt::Key_Escape);
+        oScript.key(Qt::Key_F5).key(Qt::Key_Escape).call([] { saveScreenshot(s_lstScreenshots.at(2)); });
+        oScript.key(Qt::Key_F6);
         oScript.start();
         GuiKeyDriver::pressKey(m_iUnitDigit);
         QVERIFY(oScript.waitUntilDone());
+        QFile::remove(recordPath());
         QCOMPARE(lstRows.size(), 4);
+        QCOMPARE(GuiKeyDriver::title(), QStringLiteral("SETTINGS"));
+    }
+
+    // The screens come out the same, pixel for pixel, whatever the host's dpi: two runs of the
+    // screenshots above in processes of their own, one at 96 dpi and one at 144.
+    void sameScreensAtEveryDpi()
+    {
+        if (qEnvironmentVariableIsSet("KESTRA_SCREENSHOT_DIR"))
+            QSKIP("run by the comparing process");
+        QTemporaryDir oDir;
+        QVERIFY(oDir.isValid());
+        const QStringList lstDpis{"96", "144"};
+        for (const QString& strDpi : lstDpis) {
+            QVERIFY(QDir().mkpath(oDir.filePath(strDpi)));
+            KestraTest::ProgramC oRun(oDir.filePath("root"), QCoreApplication::applicationFilePath());
+            oRun.setEnvironment("QT_FONT_DPI", strDpi);
+            oRun.setEnvironment("KESTRA_SCREENSHOT_DIR", oDir.filePath(strDpi));
+            oRun.setEnvironment("KESTRA_TRACE", QString());
+            QVERIFY(oRun.start({"screenLooksFinished"}));
+            QVERIFY(oRun.waitForFinished(60000));
+            QVERIFY2(oRun.exitCode() == 0 && !oRun.crashed(), qPrintable(oRun.output()));
+        }
+        for (const QString& strName : s_lstScreenshots) {
+            const QImage oAt96(oDir.filePath("96/" + strName + ".png"));
+            const QImage oAt144(oDir.filePath("144/" + strName + ".png"));
+            QCOMPARE(oAt96.size(), QSize(640, 480));
+            QVERIFY2(oAt96 == oAt144, qPrintable(strName + " differs between 96 and 144 dpi"));
+        }
     }
 
     void unitTexts()

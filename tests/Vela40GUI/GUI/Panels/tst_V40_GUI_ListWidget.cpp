@@ -18,7 +18,8 @@ private slots:
         QCOMPARE(oList.styleSheet(), QString("QTableWidget{alternate-background-color: #E5F7FD;background-color: "
                                              "#FFFFFF;selection-background-color: #F47D35;}"));
         QVERIFY(oList.alternatingRowColors());
-        QCOMPARE(oList.font().pointSize(), 22);
+        // 22 points of the instrument's 96 dpi screen, in pixels whatever the host's dpi.
+        QCOMPARE(oList.font().pixelSize(), 29);
         QCOMPARE(oList.font().weight(), 75);
     }
 

@@ -7,11 +7,50 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTranslator>
 
 using namespace GuiKeyDriver;
 using V40::GUI::MessagePanelC;
 
 Q_DECLARE_METATYPE(QList<int>)
+
+namespace {
+
+// A message as an application builds it: the texts of the tokens one after the other, each
+// placeholder filled with a mark, or with long values (a file name without spaces, numbers).
+QString composedMessage(const QList<int>& lstTokens, bool bLongValues)
+{
+    const QStringList lstValues = bLongValues
+        ? QStringList{"KestraToolkit_Firmware_V2.13.0045_Release.bin", "-123.4567", "SD Card", "400.0000"}
+        : QStringList{QString(QChar(0xB1)), QString(QChar(0xB0)), QString(QChar(0xB1)), QString(QChar(0xB0))};
+    QString strMessage;
+    for (int iToken : lstTokens)
+        strMessage += V40::LNG::getTextToken(iToken);
+    for (int i = 0; i < lstValues.size(); ++i)
+        strMessage.replace(QStringLiteral("%%1").arg(i + 1), lstValues.at(i));
+    return strMessage;
+}
+
+// What translators are asked to keep to (translations/README.md): at most 36 characters a line;
+// and what the page holds in the full font: 9 lines.
+bool keepsToTheLineRules(const QString& strMessage)
+{
+    const QStringList lstLines = strMessage.split('\n');
+    for (const QString& strLine : lstLines) {
+        if (strLine.size() > 36)
+            return false;
+    }
+    return lstLines.size() <= 9;
+}
+
+QString withoutSpace(QString strText)
+{
+    return strText.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+} // namespace
 
 class MessagePanelTest : public QObject
 {
@@ -137,6 +176,97 @@ private slots:
         QVERIFY(oScript.waitUntilDone());
         QCOMPARE(listTitles, (QStringList {"Information", "Warning", "Error"}));
         QCOMPARE(title(), QString("Before"));
+    }
+
+    void everyMessageFits_data()
+    {
+        if (V40::LNG::textTokens().isEmpty())
+            V40::LNG::initTextTokens();
+        QTest::addColumn<QString>("strLanguage");
+        QTest::addColumn<bool>("bLongValues");
+        QTest::addColumn<QList<int>>("lstTokens");
+        QList<QList<int>> lstMessages;
+        const QMap<int, V40::LNG::TextTokenC>& rTokens = V40::LNG::textTokens();
+        for (auto it = rTokens.cbegin(); it != rTokens.cend(); ++it) {
+            if (it.value().m_strKind == QLatin1String("Message"))
+                lstMessages << QList<int>{it.key()};
+        }
+        QVERIFY(lstMessages.size() > 50);
+        // Texts that are appended to others.
+        lstMessages << QList<int>{37, 38} << QList<int>{37, 39} << QList<int>{37, 40} << QList<int>{175, 177}
+                    << QList<int>{134, 135} << QList<int>{134, 136, 138} << QList<int>{134, 137, 139};
+        const QList<QPair<QString, bool>> lstVariants{
+            {"en_US", false}, {"de_DE", false}, {"en_US", true}};
+        for (const QPair<QString, bool>& rVariant : lstVariants) {
+            for (const QList<int>& lstTokens : qAsConst(lstMessages)) {
+                QStringList lstNames;
+                for (int iToken : lstTokens)
+                    lstNames << QString::number(iToken);
+                QTest::newRow(qPrintable(rVariant.first + (rVariant.second ? " long values " : " ")
+                                         + lstNames.join('+')))
+                    << rVariant.first << rVariant.second << lstTokens;
+            }
+        }
+    }
+
+    // Every message is shown whole in the panel, with the function-key bar taking its room: no
+    // line wider than the panel, nothing cut at the top or bottom.
+    void everyMessageFits()
+    {
+        QFETCH(QString, strLanguage);
+        QFETCH(bool, bLongValues);
+        QFETCH(QList<int>, lstTokens);
+        QTranslator oTranslator;
+        if (strLanguage != QLatin1String("en_US")) {
+            QVERIFY(oTranslator.load(KestraTest::binDir() + "/KestraToolkit_" + strLanguage + ".qm"));
+            QCoreApplication::installTranslator(&oTranslator);
+        }
+        const auto oRemove = qScopeGuard([&] { QCoreApplication::removeTranslator(&oTranslator); });
+        const QString strMessage = composedMessage(lstTokens, bLongValues);
+
+        QRect oPanelRect;
+        QRect oLabelRect;
+        QRect oBarRect;
+        QFont oFont;
+        int iFlags = 0;
+        QRect oBox;
+        QString strShown;
+        KeyScript oScript;
+        oScript
+            .call([&] {
+                QWidget* pPanel = mainWindow()->contentBar();
+                QLabel* pLabel = pPanel ? pPanel->findChild<QLabel*>() : nullptr;
+                if (!pLabel || !pLabel->isVisible())
+                    return;
+                oPanelRect = QRect(pPanel->mapTo(mainWindow(), QPoint()), pPanel->size());
+                oLabelRect = QRect(pLabel->mapTo(mainWindow(), QPoint()), pLabel->size());
+                oBarRect = mainWindow()->functionKeyBar()->geometry();
+                oFont = pLabel->font();
+                iFlags = int(pLabel->alignment()) | (pLabel->wordWrap() ? int(Qt::TextWordWrap) : 0);
+                oBox = pLabel->contentsRect();
+                strShown = pLabel->text();
+            })
+            .key(Qt::Key_F6);
+        oScript.start();
+        QCOMPARE(MessagePanelC::information(strMessage), 1);
+        QVERIFY(oScript.waitUntilDone());
+
+        QVERIFY2(!strShown.isEmpty(), "no message label shown");
+        QVERIFY(mainWindow()->rect().contains(oPanelRect));
+        QVERIFY(oPanelRect.bottom() < oBarRect.top());
+        QVERIFY(oPanelRect.contains(oLabelRect));
+        // Legible, the same on every host, and smaller than the look's 22 points only where needed.
+        QVERIFY(oFont.pixelSize() >= 16);
+        if (keepsToTheLineRules(strMessage))
+            QCOMPARE(oFont.pixelSize(), 29);
+        // What the label paints (QLabel draws its text with these flags) lies inside it.
+        const QRect oNeeded = QFontMetrics(oFont).boundingRect(oBox, iFlags, strShown);
+        QVERIFY2(oBox.contains(oNeeded), qPrintable(QStringLiteral("%1x%2 needed in %3x%4 at %5 px:\n%6")
+                                                       .arg(oNeeded.width()).arg(oNeeded.height())
+                                                       .arg(oBox.width()).arg(oBox.height())
+                                                       .arg(oFont.pixelSize()).arg(strShown)));
+        // Only line breaks were added.
+        QCOMPARE(withoutSpace(strShown), withoutSpace(strMessage));
     }
 
     void screenshot()

@@ -1,5 +1,6 @@
 #include "V40_GUI_MessagePanel.h"
 
+#include "V40/GUI/UTI/V40_GUI_UTI_TextFit.h"
 #include "V40_APP_WaitLoop.h"
 #include "V40_GUI_FunctionKeyBar.h"
 #include "V40_GUI_Look.h"
@@ -21,6 +22,9 @@ namespace V40 {
 namespace GUI {
 
 namespace {
+constexpr int s_iFontPointSize = 22;
+// Long texts shrink no further than this, to stay legible outdoors.
+constexpr int s_iSmallestFontPointSize = 12;
 enum
 {
     TOKEN_OK = 1,
@@ -49,13 +53,17 @@ MessagePanelC::MessagePanelC(const QString& strTitle, const QString& strMessage,
     , m_pMessageLabel(new QLabel(strMessage, this))
     , m_pWaitLoop(nullptr)
 {
-    setFont(lookFont(22));
-    m_pMessageLabel->setFont(lookFont(22));
+    setFont(lookFont(s_iFontPointSize));
+    m_pMessageLabel->setFont(lookFont(s_iFontPointSize));
     m_pMessageLabel->setAlignment(Qt::AlignCenter);
-    m_pMessageLabel->setWordWrap(true);
+    // The panel breaks the lines itself (see fitMessage()), so the label only shows them and
+    // its size follows the panel, not the text.
+    m_pMessageLabel->setWordWrap(false);
     m_pMessageLabel->setTextFormat(Qt::PlainText);
+    m_pMessageLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     QVBoxLayout* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(20, 10, 20, 10);
+    // Narrow side margins: a message line of 36 characters fits in the full font.
+    pLayout->setContentsMargins(5, 10, 5, 10);
     pLayout->addWidget(m_pMessageLabel);
 
     switch (m_iButtonSet) {
@@ -174,6 +182,25 @@ int MessagePanelC::exec()
     if (pTitleBar)
         pTitleBar->setTitle(strPreviousTitle);
     return m_iResult;
+}
+
+void MessagePanelC::resizeEvent(QResizeEvent* pEvent)
+{
+    ContentBarBaseWidgetC::resizeEvent(pEvent);
+    fitMessage();
+}
+
+void MessagePanelC::fitMessage()
+{
+    // The page is shorter while the function-key bar is shown, so this follows every resize.
+    const QSize oBox = contentsRect().marginsRemoved(layout()->contentsMargins()).size();
+    const UTI::FittedTextC oFitted = UTI::fitText(m_strMessage, lookFont(s_iFontPointSize), oBox,
+                                                  lookFont(s_iSmallestFontPointSize).pixelSize());
+    if (!oFitted.m_bFits) {
+        V40_TRACE << "V40::GUI::MessagePanelC: message does not fit the panel:" << m_strMessage;
+    }
+    m_pMessageLabel->setFont(oFitted.m_oFont);
+    m_pMessageLabel->setText(oFitted.m_strText);
 }
 
 void MessagePanelC::onSelection(int iResult)
