@@ -1,8 +1,10 @@
 #include "PlatformFolders.h"
 
 #include <QDir>
-#include <mutex>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <mutex>
 
 #include <unistd.h>
 
@@ -15,7 +17,7 @@ QString s_strSimDataDir;
 
 QString simRoot()
 {
-    return QString::fromLocal8Bit(qgetenv("KESTRA_SIM_ROOT"));
+    return QFile::decodeName(qgetenv("KESTRA_SIM_ROOT"));
 }
 
 QString registryDir()
@@ -23,7 +25,7 @@ QString registryDir()
     const QString strRoot = simRoot();
     if (!strRoot.isEmpty())
         return QDir::cleanPath(strRoot + "/registry");
-    QString strConfig = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
+    QString strConfig = QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
     if (strConfig.isEmpty())
         strConfig = QDir::homePath() + "/.config";
     return QDir::cleanPath(strConfig + "/Kestra");
@@ -43,7 +45,7 @@ QString runtimeDir()
     const QString strRoot = simRoot();
     if (!strRoot.isEmpty())
         return QDir::cleanPath(strRoot + "/run");
-    const QString strXdg = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
+    const QString strXdg = QFile::decodeName(qgetenv("XDG_RUNTIME_DIR"));
     if (!strXdg.isEmpty())
         return QDir::cleanPath(strXdg + "/kestra");
     return QStringLiteral("/tmp/kestra-%1").arg(getuid());

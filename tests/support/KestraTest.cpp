@@ -1,6 +1,7 @@
 #include "KestraTest.h"
 
 #include "Ferrolib/BSS_Assert.h"
+#include "Ferrolib/BSS_HAL_DurableFile.h"
 #include "Ferrolib/BSS_Trace.h"
 #include "V40_GUI_UTI_Trace.h"
 
@@ -9,6 +10,10 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <cerrno>
+#include <mutex>
+#include <unistd.h>
 
 namespace KestraTest {
 
@@ -112,6 +117,41 @@ void clearReports()
 {
     BSS::TEST::clearAssertReports();
     BSS::TEST::clearTraces();
+}
+
+// Flushes come from platform threads too (a language upload runs on the loader thread).
+struct SyncRecorderC::StateS
+{
+    std::mutex oMutex;
+    QStringList lstPaths;
+};
+
+SyncRecorderC::SyncRecorderC(std::function<bool(const QString&)> fnFails)
+    : m_spState(std::make_shared<StateS>())
+{
+    std::shared_ptr<StateS> spState = m_spState;
+    BSS::HAL::TEST::setSyncHook([spState, fnFails](int iFd, const QString& strPath) {
+        {
+            std::lock_guard<std::mutex> oLock(spState->oMutex);
+            spState->lstPaths << strPath;
+        }
+        if (fnFails && fnFails(strPath)) {
+            errno = EIO;
+            return -1;
+        }
+        return ::fsync(iFd);
+    });
+}
+
+SyncRecorderC::~SyncRecorderC()
+{
+    BSS::HAL::TEST::setSyncHook({});
+}
+
+QStringList SyncRecorderC::paths() const
+{
+    std::lock_guard<std::mutex> oLock(m_spState->oMutex);
+    return m_spState->lstPaths;
 }
 
 } // namespace KestraTest

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 namespace KestraTest {
 
@@ -40,6 +41,22 @@ private:
 };
 QStringList assertTexts();
 void clearReports();
+
+// Notes the paths of the files and folders that the platform flushes to the device while it
+// lives; those that fnFails picks fail with EIO. The flush is restored however the test ends.
+class SyncRecorderC
+{
+public:
+    explicit SyncRecorderC(std::function<bool(const QString&)> fnFails = {});
+    ~SyncRecorderC();
+    SyncRecorderC(const SyncRecorderC&) = delete;
+    SyncRecorderC& operator=(const SyncRecorderC&) = delete;
+    QStringList paths() const;
+
+private:
+    struct StateS;
+    std::shared_ptr<StateS> m_spState;
+};
 
 } // namespace KestraTest
 

@@ -1,5 +1,6 @@
 // Makes a language upload file from a translation file (.qm), for the instrument's SD card:
 //   KestraLangPack [--version 1.0.0] [--language Deutsch] [--output FILE | --sdcard] KestraToolkit_de_DE.qm
+#include "KTX/LNG/KTX_LNG_LanguageFile.h"
 #include "KTX/LNG/KTX_LNG_LanguageManager.h"
 #include "LOD/LOD_KestraLoaderFactory.h"
 
@@ -13,9 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTextStream>
-#include <QTranslator>
 
 namespace {
 
@@ -55,19 +54,16 @@ int main(int iArgc, char** apArgv)
         return fail(QStringLiteral("name one .qm file (see --help)."));
     const QFileInfo oQm(oParser.positionalArguments().first());
 
-    // The language manager finds only files named by its pattern; any other name would be
-    // installed once and then be lost at the next start.
-    const QString strPattern = QStringLiteral("%1.qm").arg(QLatin1String(KTX::LNG::g_szLanguageFilePattern));
-    const QRegularExpression oPattern(QRegularExpression::wildcardToRegularExpression(strPattern));
-    if (!oPattern.match(oQm.fileName()).hasMatch())
-        return fail(QStringLiteral("'%1' is not named %2.").arg(oQm.fileName(), strPattern));
+    // The instrument refuses any other name: the language manager would never find the file.
+    if (!KTX::LNG::isLanguageFileName(oQm.fileName()))
+        return fail(QStringLiteral("'%1' is not named %2.qm.")
+                        .arg(oQm.fileName(), QLatin1String(KTX::LNG::g_szLanguageFilePattern)));
 
     QFile oFile(oQm.filePath());
     if (!oFile.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read '%1'.").arg(oQm.filePath()));
     const QByteArray baPayload = oFile.readAll();
-    QTranslator oTranslator;
-    if (!oTranslator.load(reinterpret_cast<const uchar*>(baPayload.constData()), baPayload.size()))
+    if (!KTX::LNG::isLoadableTranslation(baPayload))
         return fail(QStringLiteral("'%1' is not a translation file.").arg(oQm.filePath()));
 
     CMN::FileHeaderS oHeader;

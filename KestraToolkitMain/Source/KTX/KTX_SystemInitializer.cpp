@@ -57,7 +57,9 @@ void SystemInitializerC::prepareSimulator()
             ->value(QStringLiteral("Personal"))
             .toString();
     const QString strSimDataDir = QDir::cleanPath(strDocuments) + "/" + "KestraToolkit" + "/" + "Vela40";
-    BSS::SIM::setFileSystemRoot(strSimDataDir.toLatin1().constData());
+    // In the local 8-bit encoding, as every path handed to the platform: Latin-1 would turn a
+    // folder name outside it into "?" and the files would go to another folder.
+    BSS::SIM::setFileSystemRoot(QFile::encodeName(strSimDataDir).constData());
     BSS::SIM::setRegistryRoot(BSS::SIM::HIVE_CURRENT_USER, L"Software\\Kestra\\Vela40 Simulator");
 
     // Only missing keys get their defaults; what the user changed stays.

@@ -3,7 +3,7 @@
 // into the language directory, removes the other files there and installs it.
 #include "Quillbase/LOD_LGE_BaseLoader.h"
 
-#include <QSaveFile>
+#include <QByteArray>
 #include <QString>
 
 namespace LOD {
@@ -20,11 +20,14 @@ public:
     bool checkVersion() override;
 
 private:
-    bool isInstallableName() const;
+    bool isInstallable();
+    bool writeTarget();
+    bool deleteOtherFiles();
 
-    // Written beside the target and renamed over it when complete: the installed file, which
-    // the translator keeps mapped, is never truncated, and a failed upload leaves it as it was.
-    QSaveFile m_oStream;
+    // The blocks are kept until the whole file is there and proven to be a translation: only
+    // then is anything installed replaced or deleted.
+    QByteArray m_baContent;
+    bool m_bStarted;
     QString m_strTargetDir;
     QString m_strTargetPath;
 };

@@ -48,7 +48,8 @@ public:
     bool isModified(int iKey) const;
     void setOriginalToCurrentValue();
     void setOriginalToCurrentValue(int iKey);
-    // readValues(); on success the loaded values become the unmodified state.
+    // readValues(); on success the loaded values become the unmodified state, unless
+    // readValues() marked them as not stored.
     bool load();
     // writeValues(); on success the stored values become the unmodified state.
     bool store();
@@ -59,6 +60,11 @@ public:
     // The registered keys (live or not), in hash order.
     QList<int> inputModelKeys() const;
 
+protected:
+    // For readValues(): what it read is not what is stored (a damaged record, replaced by
+    // factory values), so load() leaves every value modified and the next store writes it.
+    void markReadValuesUnstored();
+
 private:
     // Looks iKey up; a missing key reports "i != m_mapInputModels.end()" (line iLine). A key
     // whose model no longer exists yields null without a report.
@@ -67,6 +73,7 @@ private:
     QHash<int, QPointer<ValueModelC>> m_mapInputModels;
     QSignalMapper m_oSignalMapper;
     bool m_bStored;
+    bool m_bReadValuesUnstored;
 };
 
 } // namespace GUI

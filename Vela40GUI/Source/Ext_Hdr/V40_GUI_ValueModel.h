@@ -46,6 +46,10 @@ public:
     void setAcceptInvalid(bool bAcceptInvalid);
     bool isAcceptInvalid() const;
 
+    // original := invalid (no signal): the current value counts as modified, with nothing to
+    // undo to, until it is stored.
+    void clearOriginalValue();
+
     QVariant getOriginalValue() const;
     QVariant getPreviousValue() const;
     QVariant getDefaultValue() const;

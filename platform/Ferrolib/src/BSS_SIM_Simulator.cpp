@@ -3,6 +3,8 @@
 #include "PlatformFolders.h"
 #include "WinInternal.h"
 
+#include <QFile>
+
 #include <mutex>
 
 namespace BSS {
@@ -25,9 +27,9 @@ SimulatorS& simulator()
 
 } // namespace
 
-void setFileSystemRoot(const char* strLatin1Path)
+void setFileSystemRoot(const char* strPath)
 {
-    KestraPlatform::setSimDataDir(QString::fromLatin1(strLatin1Path ? strLatin1Path : ""));
+    KestraPlatform::setSimDataDir(QFile::decodeName(strPath ? strPath : ""));
     KestraPlatform::ensureDir(KestraPlatform::simDataDir());
 }
 

@@ -42,6 +42,11 @@ bool ConfigRecordC::openRead()
     return true;
 }
 
+bool ConfigRecordC::isPresent() const
+{
+    return m_oFile.exists();
+}
+
 bool ConfigRecordC::readVersion(int& riVersion) const
 {
     if (m_eMode != MODE_READ)

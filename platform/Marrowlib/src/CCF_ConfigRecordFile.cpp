@@ -1,20 +1,14 @@
 #include "Marrowlib/CCF_ConfigRecordFile.h"
 
+#include "Ferrolib/BSS_HAL_DurableFile.h"
 #include "Ferrolib/BSS_Trace.h"
 #include "PlatformFolders.h"
 
-#include <QAtomicInt>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace CCF {
 
@@ -24,7 +18,6 @@ constexpr char kMagic[4] = {'K', 'R', 'E', 'C'};
 constexpr quint16 kFormatRevision = 1;
 constexpr int kHeaderBytes = 28;
 constexpr int kChecksumBytes = 4;
-const char* const kTempInfix = ".tmp-";
 
 BSS::TraceChannelC& trace()
 {
@@ -62,33 +55,6 @@ quint32 readLe32(const char* pData)
     return qFromLittleEndian<quint32>(pData);
 }
 
-bool writeAllTo(int iFd, const QByteArray& baData)
-{
-    const char* pData = baData.constData();
-    qint64 llLeft = baData.size();
-    while (llLeft > 0) {
-        const ssize_t iWritten = ::write(iFd, pData, static_cast<size_t>(llLeft));
-        if (iWritten < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        pData += iWritten;
-        llLeft -= iWritten;
-    }
-    return true;
-}
-
-// Makes the rename itself durable; not every file system supports it, so failures are ignored.
-void syncDirectory(const QString& strDir)
-{
-    const int iFd = ::open(QFile::encodeName(strDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (iFd >= 0) {
-        ::fsync(iFd);
-        ::close(iFd);
-    }
-}
-
 } // namespace
 
 ConfigRecordFileC::ConfigRecordFileC(const char (&acKind)[5], int iId1, int iId2)
@@ -115,27 +81,35 @@ QString ConfigRecordFileC::name() const
     return QStringLiteral("%1(%2, %3)").arg(QString::fromLatin1(m_acKind, 4)).arg(m_iId1).arg(m_iId2);
 }
 
+bool ConfigRecordFileC::exists() const
+{
+    const QFileInfo oFile(filePath());
+    return oFile.exists() || oFile.isSymLink();
+}
+
 bool ConfigRecordFileC::read(int& riVersion, QByteArray& rbaPayload) const
 {
     const QString strPath = filePath();
     const QByteArray baName = name().toLocal8Bit();
-    QFile oFile(strPath);
-    if (!oFile.exists()) {
-        trace().write("Record %s not present, using defaults\n", baName.constData());
-        return false;
-    }
     auto fnDamaged = [&](const char* strReason) {
         trace().writeLevel(BSS::TRACE_WARNING, "Record %s unusable (%s), using defaults: %s\n",
                            baName.constData(), strReason, QFile::encodeName(strPath).constData());
         return false;
     };
-    if (!oFile.open(QIODevice::ReadOnly))
-        return fnDamaged("cannot be opened");
-    if (oFile.size() > kHeaderBytes + MAX_PAYLOAD_BYTES + kChecksumBytes)
+    QByteArray baData;
+    switch (BSS::HAL::readRegularFile(strPath, kHeaderBytes + MAX_PAYLOAD_BYTES + kChecksumBytes, baData)) {
+    case BSS::HAL::READ_OK:
+        break;
+    case BSS::HAL::READ_MISSING:
+        trace().write("Record %s not present, using defaults\n", baName.constData());
+        return false;
+    case BSS::HAL::READ_NOT_REGULAR:
+        return fnDamaged("not a regular file");
+    case BSS::HAL::READ_TOO_LARGE:
         return fnDamaged("too large");
-    const QByteArray baData = oFile.readAll();
-    if (baData.size() != oFile.size())
-        return fnDamaged("read error");
+    case BSS::HAL::READ_FAILED:
+        return fnDamaged("cannot be read");
+    }
     if (baData.size() < kHeaderBytes + kChecksumBytes)
         return fnDamaged("truncated");
     const char* pData = baData.constData();
@@ -184,55 +158,23 @@ bool ConfigRecordFileC::write(int iVersion, const QByteArray& baPayload) const
     baData.append(baPayload);
     appendLe32(baData, crc32(baData.constData(), baData.size()));
 
-    const QString strPath = filePath();
-    if (!KestraPlatform::ensureDir(recordDir())) {
-        trace().writeLevel(BSS::TRACE_ERROR, "Record %s not written: folder %s cannot be created\n",
-                           baName.constData(), QFile::encodeName(recordDir()).constData());
+    QString strError;
+    if (!BSS::HAL::makePath(recordDir(), strError)) {
+        trace().writeLevel(BSS::TRACE_ERROR, "Record %s not written: folder %s cannot be created (%s)\n",
+                           baName.constData(), QFile::encodeName(recordDir()).constData(),
+                           strError.toLocal8Bit().constData());
         return false;
     }
-    static QAtomicInt s_iTempCounter;
-    const QByteArray baTemp = QFile::encodeName(
-        QStringLiteral("%1%2%3-%4").arg(strPath, kTempInfix).arg(::getpid()).arg(s_iTempCounter.fetchAndAddRelaxed(1)));
-    const QByteArray baFinal = QFile::encodeName(strPath);
-
-    auto fnFailed = [&](const char* strStep, int iError) {
-        trace().writeLevel(BSS::TRACE_ERROR, "Record %s not written (%s: %s), previous record kept\n",
-                           baName.constData(), strStep, std::strerror(iError));
-        ::unlink(baTemp.constData());
+    const BSS::HAL::DurableWriteS oWrite = BSS::HAL::replaceFile(filePath(), baData);
+    if (!oWrite.bOk) {
+        // After the rename only the folder's flush failed: the new record may not survive a
+        // power loss, so the store is not done, but the old one is gone.
+        trace().writeLevel(BSS::TRACE_ERROR, "Record %s not written (%s), %s\n", baName.constData(),
+                           oWrite.strError.toLocal8Bit().constData(),
+                           oWrite.bReplaced ? "new record not yet on the device" : "previous record kept");
         return false;
-    };
-    const int iFd = ::open(baTemp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (iFd < 0)
-        return fnFailed("create", errno);
-    if (!writeAllTo(iFd, baData) || ::fsync(iFd) != 0) {
-        const int iError = errno;
-        ::close(iFd);
-        return fnFailed("write", iError);
     }
-    if (::close(iFd) != 0)
-        return fnFailed("close", errno);
-    if (::rename(baTemp.constData(), baFinal.constData()) != 0)
-        return fnFailed("rename", errno);
-    syncDirectory(recordDir());
-    removeStaleTemporaries();
     return true;
-}
-
-// Temporary files of writers that died before their rename are never renamed; they are removed
-// once their process is gone. Those of live processes may still be in use and stay.
-void ConfigRecordFileC::removeStaleTemporaries() const
-{
-    const QString strPrefix = QFileInfo(filePath()).fileName() + kTempInfix;
-    const QDir oDir(recordDir());
-    const QStringList lstTemps = oDir.entryList({strPrefix + "*"}, QDir::Files | QDir::Hidden);
-    for (const QString& strTemp : lstTemps) {
-        bool bOk = false;
-        const pid_t iPid = strTemp.mid(strPrefix.size()).section('-', 0, 0).toInt(&bOk);
-        if (!bOk || iPid <= 0 || iPid == ::getpid())
-            continue;
-        if (::kill(iPid, 0) != 0 && errno == ESRCH)
-            QFile::remove(oDir.filePath(strTemp));
-    }
 }
 
 } // namespace CCF

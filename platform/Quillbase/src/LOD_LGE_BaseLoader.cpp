@@ -31,6 +31,11 @@ bool BaseLoaderC::checkVersion()
     return true;
 }
 
+int BaseLoaderC::getFileType() const
+{
+    return m_oHeader.iFileType;
+}
+
 int BaseLoaderC::getObjectType() const
 {
     return m_oHeader.iObjectType;

@@ -10,9 +10,11 @@
 #include "Ferrolib/BSS_HAL_Platform.h"
 #include "Ferrolib/BSS_REG_NativeSettings.h"
 #include "Ferrolib/BSS_SIM_Simulator.h"
+#include "Marrowlib/CCF_ConfigRecordFile.h"
 #include "Quillbase/CMN_System.h"
 
 #include <QDirIterator>
+#include <QScopeGuard>
 
 #include <vector>
 
@@ -158,6 +160,32 @@ private slots:
         QCOMPARE(BSS::SIM::registryRoot(), QStringLiteral("Software\\Kestra\\Vela40 Simulator"));
         QCOMPARE(BSS::SIM::fileSystemRoot(), KestraTest::simDataDir());
         QCOMPARE(QString::fromStdString(BSS::HAL::pathMap()->getMakerRootPath()), KestraTest::simDataDir() + "/Kestra/");
+    }
+
+    // Outside Latin-1 the folder must not turn into "x.??", a sibling of the root.
+    void simulatorFolderOutsideLatin1StaysBelowTheRoot()
+    {
+        const QByteArray baRoot = qgetenv("KESTRA_SIM_ROOT");
+        const auto oRestore = qScopeGuard([&] {
+            qputenv("KESTRA_SIM_ROOT", baRoot);
+            KTX::SystemInitializerC oInitializer;
+        });
+        const QString strRoot = KestraTest::simRoot() + QStringLiteral("/x.日本");
+        qputenv("KESTRA_SIM_ROOT", QFile::encodeName(strRoot));
+        { KTX::SystemInitializerC oInitializer; }
+
+        const QString strDataDir = strRoot + "/Documents/KestraToolkit/Vela40";
+        QCOMPARE(BSS::SIM::fileSystemRoot(), strDataDir);
+        QStringList lstPaths{CCF::ConfigRecordFileC::recordDir(),
+                             QFile::decodeName(BSS::HAL::getLanguageDirectory(-1).c_str()),
+                             QFile::decodeName(BSS::HAL::getSystemDirectory().c_str())};
+        for (int iDevice = 0; iDevice < BSS::HAL::DEVICE_COUNT; ++iDevice)
+            lstPaths << QFile::decodeName(BSS::HAL::getDeviceRootPath(iDevice).c_str());
+        for (const QString& strPath : lstPaths)
+            QVERIFY2(strPath.startsWith(strDataDir + "/"), qPrintable(strPath));
+        QVERIFY(CCF::ConfigRecordFileC("CONF", 2, 1).write(1, "units"));
+        QVERIFY(QFile::exists(strDataDir + "/Records/CONF_2_1.rec"));
+        QCOMPARE(QDir(KestraTest::simRoot()).entryList({"x.*"}, QDir::Dirs), QStringList(QStringLiteral("x.日本")));
     }
 
     void platformPluginCopyIsNeverOverwritten()

@@ -71,6 +71,25 @@ int upload(const QString& strPath)
     return bEnded ? int(iResult) : -2;
 }
 
+// An upload file for the simulated firmware's version.
+QString makePackage(const QString& strObjectFileName, const QByteArray& baPayload,
+                    int iFileType = CMN::FILE_TYPE_LANGUAGE)
+{
+    CMN::FileHeaderS oHeader;
+    oHeader.iFileType = iFileType;
+    oHeader.iObjectType = LOD::KestraLoaderFactoryC::OBJECT_TYPE_LANGUAGE;
+    oHeader.oVersion.set(1, 0, 7);
+    oHeader.strObjectFileName = strObjectFileName;
+    const QString strPackage = KestraTest::simRoot() + "/upload.slg";
+    return CMN::writePackageFile(strPackage, oHeader, baPayload) ? strPackage : QString();
+}
+
+QByteArray fileContent(const QString& strPath)
+{
+    QFile oFile(strPath);
+    return oFile.open(QIODevice::ReadOnly) ? oFile.readAll() : QByteArray();
+}
+
 LOD::LGE::LoaderRegistryC* loaderRegistry()
 {
     auto* pAccessor = dynamic_cast<CMN::FirmwareAccessorC*>(
@@ -150,6 +169,7 @@ private slots:
         QTest::addColumn<QString>("strFirmware");
         QTest::addColumn<QString>("strVersion");
         QTest::addColumn<QString>("strObjectFileName");
+        QTest::addColumn<int>("iFileType");
         QTest::addColumn<int>("iResult");
         QTest::addColumn<QString>("strTrace");
         const QString strConflict =
@@ -157,14 +177,26 @@ private slots:
         const QString strRefused = QStringLiteral("KestraLanguageLoaderC::startLoader: refusing object file name '%1'");
         const int iConflict = CMN::RC_UPDATE_VERSION_CONFLICT;
         const int iFailed = CMN::RC_UPDATE_LOAD_FAILED;
-        QTest::newRow("major") << "" << "2.0.0" << "KestraToolkit_de_DE.qm" << iConflict << strConflict.arg("1.0", "2.0");
-        QTest::newRow("minor") << "3.4.1" << "3.5.1" << "KestraToolkit_de_DE.qm" << iConflict << strConflict.arg("3.4", "3.5");
+        const int iLanguage = CMN::FILE_TYPE_LANGUAGE;
+        QTest::newRow("major") << "" << "2.0.0" << "KestraToolkit_de_DE.qm" << iLanguage << iConflict
+                               << strConflict.arg("1.0", "2.0");
+        QTest::newRow("minor") << "3.4.1" << "3.5.1" << "KestraToolkit_de_DE.qm" << iLanguage << iConflict
+                               << strConflict.arg("3.4", "3.5");
         QTest::newRow("unreadable firmware version")
-            << "three" << "1.0.0" << "KestraToolkit_de_DE.qm" << iFailed
+            << "three" << "1.0.0" << "KestraToolkit_de_DE.qm" << iLanguage << iFailed
             << "WARNING KestraLanguageLoaderC::checkVersion: get fw version failed";
         for (const char* szName : {"../KestraToolkit_de_DE.qm", "..", "Sub/KestraToolkit_de_DE.qm",
-                                   "..\\KestraToolkit_de_DE.qm", "KestraToolkit_de_DE.qm.sh", ""})
-            QTest::newRow(*szName ? szName : "empty") << "" << "1.0.7" << szName << iFailed << strRefused.arg(szName);
+                                   "..\\KestraToolkit_de_DE.qm", "KestraToolkit_de_DE.qm.sh", "", "evil.qm",
+                                   "KestraToolkit_de_DEX.qm", "KestraToolkit_d._DE.qm", "kestratoolkit_de_DE.qm",
+                                   "KestraToolkit_de_DE.QM"})
+            QTest::newRow(*szName ? szName : "empty")
+                << "" << "1.0.7" << szName << iLanguage << iFailed << strRefused.arg(szName);
+        // Traced without the line break, which would start a line of its own.
+        QTest::newRow("line break") << "" << "1.0.7" << "KestraToolkit_d\n_DE.qm" << iLanguage << iFailed
+                                    << strRefused.arg("KestraToolkit_d?_DE.qm");
+        QTest::newRow("firmware file type") << "" << "1.0.7" << "KestraToolkit_de_DE.qm" << int(CMN::FILE_TYPE_FIRMWARE)
+                                            << int(CMN::RC_UPDATE_INVALID_FILE)
+                                            << "KestraLanguageLoaderC::startLoader: refusing file type 305";
     }
 
     void refusedUploadsWriteNothing()
@@ -172,11 +204,12 @@ private slots:
         QFETCH(QString, strFirmware);
         QFETCH(QString, strVersion);
         QFETCH(QString, strObjectFileName);
+        QFETCH(int, iFileType);
         QFETCH(int, iResult);
         QFETCH(QString, strTrace);
         setFirmwareVersion(strFirmware);
         CMN::FileHeaderS oHeader;
-        oHeader.iFileType = CMN::FILE_TYPE_LANGUAGE;
+        oHeader.iFileType = iFileType;
         oHeader.iObjectType = LOD::KestraLoaderFactoryC::OBJECT_TYPE_LANGUAGE;
         QVERIFY(oHeader.oVersion.fromText(strVersion));
         oHeader.strObjectFileName = strObjectFileName;
@@ -192,6 +225,132 @@ private slots:
         QCOMPARE(QDir(languageDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
         QCOMPARE(filesIn(strSystemDir), lstSystemFiles);
         QCOMPARE(V40::LNG::getTextToken(TOKEN_MAIN_MENU), QStringLiteral("MAIN MENU"));
+    }
+
+    // The name as the upload file holds it: bytes that are no UTF-8 (decoded to U+FFFD).
+    void nameOfInvalidUtf8IsRefused()
+    {
+        const QString strPackage = makePackage("KestraToolkit_de_DE.qm", germanQm());
+        QByteArray baPackage = fileContent(strPackage);
+        const int iAt = baPackage.indexOf("KestraToolkit_de_DE.qm");
+        QVERIFY(iAt > 0);
+        baPackage.replace(iAt + 14, 2, "\xff\xfe");
+        putFile(strPackage, baPackage);
+        putFile(languageDir() + "KestraToolkit_fr_FR.qm", "French");
+
+        QCOMPARE(upload(strPackage), int(CMN::RC_UPDATE_LOAD_FAILED));
+        QCOMPARE(KestraTest::traces("loader").value(1),
+                 QStringLiteral("KestraLanguageLoaderC::startLoader: refusing object file name "
+                                "'KestraToolkit_\uFFFD\uFFFD_DE.qm'"));
+        QCOMPARE(filesIn(languageDir()), QStringList("KestraToolkit_fr_FR.qm"));
+    }
+
+    // Installed over another language: shown, the old file gone, reported as success.
+    void uploadOverAnotherLanguage()
+    {
+        putFile(languageDir() + "KestraToolkit_de_DE.qm", germanQm());
+        m_upManager->startComponent(0);
+        QCOMPARE(V40::LNG::getTextToken(TOKEN_MAIN_MENU), QStringLiteral("HAUPTMENÜ"));
+        KestraTest::clearReports();
+
+        QCOMPARE(upload(makePackage("KestraToolkit_fr_FR.qm", germanQm())), int(CMN::RC_UPDATE_OK));
+        QCOMPARE(filesIn(languageDir()), QStringList("KestraToolkit_fr_FR.qm"));
+        QCOMPARE(V40::LNG::getTextToken(TOKEN_MAIN_MENU), QStringLiteral("HAUPTMENÜ"));
+        QCOMPARE(KestraTest::traces("LanguageManager").filter("failed"), QStringList());
+        QCOMPARE(KestraTest::traces("loader").filter("failed"), QStringList());
+    }
+
+    void unloadablePayloadChangesNothing_data()
+    {
+        const QByteArray baGerman = germanQm();
+        QTest::addColumn<QString>("strName");
+        QTest::addColumn<QByteArray>("baPayload");
+        QTest::newRow("garbage") << "KestraToolkit_fr_FR.qm" << QByteArray(4000, 'x');
+        QTest::newRow("empty") << "KestraToolkit_fr_FR.qm" << QByteArray();
+        QTest::newRow("half") << "KestraToolkit_fr_FR.qm" << baGerman.left(baGerman.size() / 2);
+        QTest::newRow("only the magic") << "KestraToolkit_fr_FR.qm" << baGerman.left(16);
+        QTest::newRow("last block cut short") << "KestraToolkit_fr_FR.qm" << baGerman.left(baGerman.size() - 3);
+        QTest::newRow("garbage under the installed name") << "KestraToolkit_de_DE.qm" << QByteArray("x");
+    }
+
+    // A right checksum over a payload that is no translation: refused before anything is touched.
+    void unloadablePayloadChangesNothing()
+    {
+        QFETCH(QString, strName);
+        QFETCH(QByteArray, baPayload);
+        putFile(languageDir() + "KestraToolkit_de_DE.qm", germanQm());
+        putFile(languageDir() + "KestraToolkit_it_IT.qm", "other");
+        m_upManager->startComponent(0);
+        KestraTest::clearReports();
+
+        QCOMPARE(upload(makePackage(strName, baPayload)), int(CMN::RC_UPDATE_INVALID_FILE));
+        QCOMPARE(KestraTest::traces("loader").last(),
+                 "KestraLanguageLoaderC::finishPhyObjLoad: " + strName
+                     + " is not a complete translation, installed language kept!");
+        QCOMPARE(filesIn(languageDir()), QStringList({"KestraToolkit_de_DE.qm", "KestraToolkit_it_IT.qm"}));
+        QCOMPARE(fileContent(languageDir() + "KestraToolkit_de_DE.qm"), germanQm());
+        QCOMPARE(V40::LNG::getTextToken(TOKEN_MAIN_MENU), QStringLiteral("HAUPTMENÜ"));
+        // The file stays the one the next GUI start installs.
+        cleanup();
+        init();
+        putFile(languageDir() + "KestraToolkit_de_DE.qm", germanQm());
+        m_upManager->startComponent(0);
+        QCOMPARE(V40::LNG::getTextToken(TOKEN_MAIN_MENU), QStringLiteral("HAUPTMENÜ"));
+    }
+
+    // Without a GUI there is no language manager: installed on disk, shown at the next GUI start.
+    void uploadWithoutGuiIsInstalled()
+    {
+        m_upManager.reset();
+        putFile(languageDir() + "KestraToolkit_fr_FR.qm", "French");
+
+        QCOMPARE(upload(makePackage("KestraToolkit_de_DE.qm", germanQm())), int(CMN::RC_UPDATE_OK));
+        QCOMPARE(filesIn(languageDir()), QStringList("KestraToolkit_de_DE.qm"));
+        QCOMPARE(KestraTest::traces("loader").last(),
+                 QStringLiteral("KestraLanguageLoaderC::finishPhyObjLoad: no GUI running, "
+                                "KestraToolkit_de_DE.qm is shown at the next GUI start"));
+        QCOMPARE(KestraTest::assertTexts(), QStringList());
+
+        m_upManager = std::make_unique<KTX::LNG::LanguageManagerC>(languageDir());
+        m_upManager->initComponent(0);
+        m_upManager->startComponent(0);
+        QCOMPARE(V40::LNG::getTextToken(TOKEN_MAIN_MENU), QStringLiteral("HAUPTMENÜ"));
+    }
+
+    void installIsFlushedBeforeItIsDone_data()
+    {
+        QTest::addColumn<QString>("strFailing");
+        QTest::addColumn<int>("iResult");
+        QTest::newRow("all flushed") << "" << int(CMN::RC_UPDATE_OK);
+        QTest::newRow("file flush fails") << "file" << int(CMN::RC_UPDATE_LOAD_FAILED);
+        QTest::newRow("folder flush fails") << "folder" << int(CMN::RC_UPDATE_LOAD_FAILED);
+    }
+
+    void installIsFlushedBeforeItIsDone()
+    {
+        QFETCH(QString, strFailing);
+        QFETCH(int, iResult);
+        putFile(languageDir() + "KestraToolkit_fr_FR.qm", germanQm());
+        m_upManager->startComponent(0);
+        const QString strTarget = languageDir() + "KestraToolkit_de_DE.qm";
+        const QString strFolder = QDir::cleanPath(languageDir());
+        QStringList lstSynced;
+        {
+            KestraTest::SyncRecorderC oRecorder([&](const QString& strPath) {
+                return strFailing == "file" ? strPath.startsWith(strTarget + ".tmp-") : strFailing == "folder" && strPath == strFolder;
+            });
+            QCOMPARE(upload(makePackage("KestraToolkit_de_DE.qm", germanQm())), iResult);
+            lstSynced = oRecorder.paths();
+        }
+        QVERIFY2(lstSynced.value(0).startsWith(strTarget + ".tmp-"), qPrintable(lstSynced.join(' ')));
+        if (iResult == CMN::RC_UPDATE_OK) {
+            // The new file, then the folder after the rename and again after the deletions.
+            QCOMPARE(lstSynced.mid(1), QStringList({strFolder, strFolder}));
+            QCOMPARE(filesIn(languageDir()), QStringList("KestraToolkit_de_DE.qm"));
+        } else {
+            // The installed language stays the only one.
+            QCOMPARE(filesIn(languageDir()), QStringList("KestraToolkit_fr_FR.qm"));
+        }
     }
 
     void factoryServesLanguageObjectsOnly()

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,6 +34,15 @@ QStringList temporaries(const QString& strOwner = QStringLiteral("*"))
         .entryList({"*.tmp-" + strOwner + "-*"}, QDir::Files);
 }
 
+using KestraTest::SyncRecorderC;
+
+// What one successful write flushes, in order; empty when it failed.
+QStringList flushedByWrite(const CCF::ConfigRecordFileC& rRecord)
+{
+    SyncRecorderC oRecorder;
+    return rRecord.write(1, "first") ? oRecorder.paths() : QStringList();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(MutationF)
@@ -50,7 +60,13 @@ private slots:
     void unusableFileReadsAsMissing();
     void rejectedWriteKeepsRecord();
     void strayTemporaryOfDeadWriter();
+    void leftoversUnderOwnPidNeverFailAStore();
     void writerKilledMidWriteKeepsAWholeRecord();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
+    void storeIsDoneWhenFileAndFoldersAreFlushed();
+    void failedFlushFailsTheStore_data();
+    void failedFlushFailsTheStore();
 };
 
 void TestConfigRecordFile::init()
@@ -224,6 +240,121 @@ void TestConfigRecordFile::writerKilledMidWriteKeepsAWholeRecord()
     // The next write of a live process clears what the dead writers left.
     QVERIFY(oRecord.write(1, "done"));
     QVERIFY(temporaries().isEmpty());
+}
+
+// A process that died with the pid this one has now (a restart gets the same pids again) left
+// temporaries under names this process would choose.
+void TestConfigRecordFile::leftoversUnderOwnPidNeverFailAStore()
+{
+    const CCF::ConfigRecordFileC oRecord("CONF", 2, 1);
+    const QStringList lstSynced = flushedByWrite(oRecord);
+    // "<record>.tmp-<pid>-<tag>-<n>": the names of the next writes of this process.
+    const QStringList lstTemps = lstSynced.filter(".tmp-");
+    QCOMPARE(lstTemps.size(), 1);
+    const QString strTemp = lstTemps.first();
+    QVERIFY2(strTemp.startsWith(oRecord.filePath() + ".tmp-" + QString::number(getpid()) + "-"), qPrintable(strTemp));
+    const QString strStem = strTemp.section('-', 0, -2);
+    const int iNext = strTemp.section('-', -1).toInt() + 1;
+    for (int i = iNext; i < iNext + 3; ++i)
+        putFile(QStringLiteral("%1-%2").arg(strStem).arg(i), "left over");
+    // Names without this process's tag, as an earlier build made them.
+    for (int i = 0; i < 256; ++i)
+        putFile(oRecord.filePath() + QStringLiteral(".tmp-%1-%2").arg(getpid()).arg(i), "left over");
+
+    QVERIFY(oRecord.write(2, "second"));
+    int iVersion = 0;
+    QByteArray baPayload;
+    QVERIFY(oRecord.read(iVersion, baPayload));
+    QCOMPARE(baPayload, QByteArray("second"));
+    QCOMPARE(temporaries(), QStringList());
+}
+
+void TestConfigRecordFile::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("strKind");
+    QTest::addColumn<QString>("strReason");
+    QTest::newRow("FIFO") << "fifo" << "not a regular file";
+    QTest::newRow("link to /dev/zero") << "zero" << "not a regular file";
+    QTest::newRow("folder") << "folder" << "not a regular file";
+    QTest::newRow("file of 8 GB") << "huge" << "too large";
+}
+
+// Neither blocks nor reads without end; a new record replaces what is there.
+void TestConfigRecordFile::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, strKind);
+    QFETCH(QString, strReason);
+    const CCF::ConfigRecordFileC oRecord("CONF", 2, 1);
+    QVERIFY(QDir().mkpath(CCF::ConfigRecordFileC::recordDir()));
+    const QByteArray baPath = QFile::encodeName(oRecord.filePath());
+    if (strKind == "fifo") {
+        QCOMPARE(::mkfifo(baPath.constData(), 0644), 0);
+    } else if (strKind == "zero") {
+        QVERIFY(QFile::link("/dev/zero", oRecord.filePath()));
+    } else if (strKind == "huge") {
+        QFile oFile(oRecord.filePath());
+        QVERIFY(oFile.open(QIODevice::WriteOnly) && oFile.resize(8LL << 30)); // sparse
+    } else {
+        QVERIFY(QDir().mkpath(oRecord.filePath()));
+    }
+
+    int iVersion = 5;
+    QByteArray baPayload("kept");
+    QVERIFY(!oRecord.read(iVersion, baPayload));
+    QCOMPARE(baPayload, QByteArray("kept"));
+    QCOMPARE(KestraTest::traces("Marrowlib").size(), 1);
+    QVERIFY2(KestraTest::traces("Marrowlib")[0].contains("Record CONF(2, 1) unusable (" + strReason + ")"),
+             qPrintable(KestraTest::traces("Marrowlib")[0]));
+    if (strKind != "folder") {
+        QVERIFY(oRecord.write(1, "fresh"));
+        QVERIFY(oRecord.read(iVersion, baPayload));
+        QCOMPARE(baPayload, QByteArray("fresh"));
+    }
+}
+
+// The file before the rename, the folder after it, and the parent of each folder made for it.
+void TestConfigRecordFile::storeIsDoneWhenFileAndFoldersAreFlushed()
+{
+    const CCF::ConfigRecordFileC oRecord("CONF", 2, 1);
+    const QStringList lstSynced = flushedByWrite(oRecord);
+    const QString strRecordDir = QDir::cleanPath(CCF::ConfigRecordFileC::recordDir());
+    QVERIFY2(lstSynced.size() >= 3, qPrintable(lstSynced.join(' ')));
+    QCOMPARE(lstSynced[lstSynced.size() - 3], QFileInfo(strRecordDir).path());
+    QVERIFY(lstSynced[lstSynced.size() - 2].startsWith(oRecord.filePath() + ".tmp-"));
+    QCOMPARE(lstSynced.last(), strRecordDir);
+}
+
+void TestConfigRecordFile::failedFlushFailsTheStore_data()
+{
+    QTest::addColumn<QString>("strFailing");
+    QTest::addColumn<bool>("bFolderExists");
+    QTest::addColumn<QString>("strTrace");
+    QTest::newRow("file") << "file" << true << "(sync: Input/output error), previous record kept";
+    QTest::newRow("folder") << "folder" << true << "(sync folder: Input/output error), new record not yet on the device";
+    QTest::newRow("parent of a new folder") << "parent" << false << "cannot be created (sync folder: Input/output error)";
+}
+
+void TestConfigRecordFile::failedFlushFailsTheStore()
+{
+    QFETCH(QString, strFailing);
+    QFETCH(bool, bFolderExists);
+    QFETCH(QString, strTrace);
+    const CCF::ConfigRecordFileC oRecord("CONF", 2, 1);
+    if (bFolderExists)
+        QVERIFY(oRecord.write(1, "good"));
+    const QString strRecordDir = QDir::cleanPath(CCF::ConfigRecordFileC::recordDir());
+    KestraTest::clearReports();
+    {
+        SyncRecorderC oRecorder([&](const QString& strPath) {
+            if (strFailing == "file")
+                return strPath.startsWith(oRecord.filePath() + ".tmp-");
+            return strPath == (strFailing == "folder" ? strRecordDir : QFileInfo(strRecordDir).path());
+        });
+        QVERIFY(!oRecord.write(2, "newer"));
+    }
+    QCOMPARE(KestraTest::traces("Marrowlib").size(), 1);
+    QVERIFY2(KestraTest::traces("Marrowlib")[0].contains(strTrace), qPrintable(KestraTest::traces("Marrowlib")[0]));
+    QCOMPARE(temporaries(), QStringList());
 }
 
 KESTRA_TEST_MAIN(TestConfigRecordFile)

@@ -59,7 +59,9 @@ UnitSettingsModelC::~UnitSettingsModelC() = default;
 bool UnitSettingsModelC::readValues()
 {
     UTI::UnitConfigC oConfig;
-    oConfig.load();
+    // The factory units shown in place of a damaged record are what OK is to store.
+    if (oConfig.loadRecord() == UTI::UnitConfigC::LOAD_DAMAGED)
+        markReadValuesUnstored();
     setValue(KEY_DISTANCE_UNIT, oConfig.getDistanceUnit());
     setValue(KEY_ANGLE_UNIT, oConfig.getAngleUnit());
     setValue(KEY_TEMPERATURE_UNIT, oConfig.getTemperatureUnit());

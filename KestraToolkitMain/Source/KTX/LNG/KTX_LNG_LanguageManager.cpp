@@ -153,9 +153,12 @@ bool LanguageManagerC::installLanguageFile(const QString& strLanguageFile)
     s_oTrace.write("%s: installing language '%s' succeeded!\n", s_szExecLoad,
                    local8Bit(strPath).constData());
 
+    // An upload's loader deletes the other files before it installs the new one: an old file that
+    // is gone already is deleted, not a failure.
     bool bResult = true;
     if (!m_strCurrentLanguageFile.isEmpty() && !isSameFile(m_strCurrentLanguageFile, strPath)
-        && !BSS::HAL::deleteFile(local8Bit(m_strCurrentLanguageFile).toStdString())) {
+        && !BSS::HAL::deleteFile(local8Bit(m_strCurrentLanguageFile).toStdString())
+        && QFileInfo::exists(m_strCurrentLanguageFile)) {
         s_oTrace.write("%s: deleting old language file '%s' failed!\n", s_szExecLoad,
                        local8Bit(m_strCurrentLanguageFile).constData());
         bResult = false;

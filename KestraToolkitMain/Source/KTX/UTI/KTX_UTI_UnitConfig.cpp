@@ -21,37 +21,56 @@ BSS::TraceChannelC& trace()
 
 void UnitConfigC::load()
 {
+    loadRecord();
+}
+
+UnitConfigC::LoadResultE UnitConfigC::loadRecord()
+{
     setToDefault();
 
     // The handle is released when the record goes out of scope, on every path.
     CCF::ConfigRecordC oRecord(RECORD_ID1, RECORD_ID2);
     if (!oRecord.openRead())
-        return;
+        return oRecord.isPresent() ? LOAD_DAMAGED : LOAD_MISSING;
     int iVersion = 0;
-    if (!oRecord.readVersion(iVersion) || iVersion < 1)
-        return;
+    if (!oRecord.readVersion(iVersion) || iVersion < 1) {
+        trace().write("Unit configuration record of version %d is unusable, using factory units\n", iVersion);
+        return LOAD_DAMAGED;
+    }
 
     // Read everything first: a record shorter than its version promises is damaged, and half of
     // it must not be mixed with factory values.
-    int aiUnits[4] = {};
+    int aiFields[5] = {};
     bool bComplete = true;
-    for (int& riUnit : aiUnits)
-        bComplete = bComplete && oRecord.readInt(riUnit);
-    int iDateFormat = m_iDateFormat;
+    for (int i = 0; i < 4; ++i)
+        bComplete = bComplete && oRecord.readInt(aiFields[i]);
+    aiFields[4] = m_iDateFormat;
     if (bComplete && iVersion >= 2)
-        bComplete = oRecord.readInt(iDateFormat);
+        bComplete = oRecord.readInt(aiFields[4]);
     if (!bComplete) {
         trace().write("Unit configuration record of version %d is incomplete, "
                       "using factory units\n",
                       iVersion);
-        return;
+        return LOAD_DAMAGED;
+    }
+    // A code outside its table would show as "----" in every value widget.
+    static const int s_aiLast[5] = {DU_UsFootInch16th, AU_Mil, TU_Fahrenheit, PU_Hectopascal,
+                                    DateC::DF_YearMonthDay};
+    for (int i = 0; i < 5; ++i) {
+        if (aiFields[i] < 1 || aiFields[i] > s_aiLast[i]) {
+            trace().write("Unit configuration record holds codes outside their tables (%d, %d, %d, %d, %d), "
+                          "using factory units\n",
+                          aiFields[0], aiFields[1], aiFields[2], aiFields[3], aiFields[4]);
+            return LOAD_DAMAGED;
+        }
     }
 
-    m_iDistanceUnit = aiUnits[0];
-    m_iAngleUnit = aiUnits[1];
-    m_iTemperatureUnit = aiUnits[2];
-    m_iPressureUnit = aiUnits[3];
-    m_iDateFormat = iDateFormat;
+    m_iDistanceUnit = aiFields[0];
+    m_iAngleUnit = aiFields[1];
+    m_iTemperatureUnit = aiFields[2];
+    m_iPressureUnit = aiFields[3];
+    m_iDateFormat = aiFields[4];
+    return LOAD_STORED;
 }
 
 bool UnitConfigC::save()

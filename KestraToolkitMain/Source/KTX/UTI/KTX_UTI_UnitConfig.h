@@ -2,8 +2,8 @@
 // The display units the user chose, and the date format, kept in configuration record (2, 1).
 //
 // Record versions: 1 holds distance, angle, temperature and pressure unit; 2 adds the date format.
-// Version 2 is written. Unit codes are those of the unit converter, date formats those of DateC;
-// neither is checked here, an unknown code shows up as an unknown unit where it is converted.
+// Version 2 is written. Unit codes are those of the unit converter, date formats those of DateC.
+// The setters store any code; a stored record with a code outside the tables reads as damaged.
 #include "KTX/UTI/KTX_UTI_ConfigBase.h"
 
 namespace KTX {
@@ -15,9 +15,17 @@ public:
     // All fields 0 (no unit) until load() or setToDefault().
     UnitConfigC() = default;
 
-    // A record that is missing, damaged, of an unknown version or shorter than its version
-    // promises leaves the factory values.
+    enum LoadResultE
+    {
+        LOAD_STORED, // the stored values are in force
+        LOAD_MISSING, // nothing stored: the factory values
+        LOAD_DAMAGED // a stored record is unusable: the factory values, to be stored again
+    };
+
+    // A record that is missing, damaged, of a version below 1, shorter than its version promises
+    // or with a code outside its table leaves the factory values; all but a missing one are traced.
     void load() override;
+    LoadResultE loadRecord();
     bool save() override;
     // Metre, gon, degree Celsius, hectopascal, day.month.year.
     void setToDefault() override;

@@ -104,6 +104,11 @@ bool ValueModelC::isAcceptInvalid() const
     return m_bAcceptInvalid;
 }
 
+void ValueModelC::clearOriginalValue()
+{
+    m_varOriginal = QVariant();
+}
+
 QVariant ValueModelC::getOriginalValue() const
 {
     return m_varOriginal;

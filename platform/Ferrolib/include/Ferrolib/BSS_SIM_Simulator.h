@@ -7,7 +7,8 @@ namespace SIM {
 
 enum HiveE { HIVE_CURRENT_USER = 0, HIVE_LOCAL_MACHINE = 1 };
 
-void setFileSystemRoot(const char* strLatin1Path);
+// The path in the local 8-bit encoding (QFile::encodeName), as every path of the platform.
+void setFileSystemRoot(const char* strPath);
 QString fileSystemRoot();
 void setRegistryRoot(HiveE eHive, const wchar_t* pwszKey);
 QString registryRoot();

@@ -21,6 +21,8 @@ public:
 
     // false when the record is missing or unusable (see ConfigRecordFileC).
     bool openRead();
+    // The record is there, usable or not: a false openRead() then means a damaged record.
+    bool isPresent() const;
     // Both false unless the record is open for reading; readInt() also at the end of the record.
     bool readVersion(int& riVersion) const;
     bool readInt(int& riValue);

@@ -8,9 +8,9 @@
 //   | identifier 2 (i32) | record version (i32) | payload length (u32) | payload | CRC-32 (u32)
 // The CRC-32 (IEEE) covers everything before it.
 //
-// A record is replaced atomically: the new content goes to a temporary file beside it, is flushed
-// to the device and then renamed over the old one, so a write that dies half-way leaves the old
-// record in place. A file that is missing, truncated, damaged or belongs to another record reads
+// A record is replaced atomically and durably (BSS::HAL::replaceFile): a write that dies half-way
+// leaves the old record in place, and a write reported as done is on the device. A file that is
+// missing, not a regular file, too large, truncated, damaged or belongs to another record reads
 // as missing; the reason goes to the "Marrowlib" trace channel.
 #include <QByteArray>
 #include <QString>
@@ -27,8 +27,11 @@ public:
 
     // The record version and payload of a valid file; false (and both left unchanged) otherwise.
     bool read(int& riVersion, QByteArray& rbaPayload) const;
-    // true only when the new record is in place; on false the previous record is untouched.
+    // true only when the new record is on the device. On false the previous record is untouched,
+    // unless only the flush of the folder failed.
     bool write(int iVersion, const QByteArray& baPayload) const;
+    // Something is stored under the record's name, usable or not.
+    bool exists() const;
 
     // Folder of all records: "Records" in the simulated instrument file system.
     static QString recordDir();
@@ -37,8 +40,6 @@ public:
     QString name() const;
 
 private:
-    void removeStaleTemporaries() const;
-
     char m_acKind[4];
     int m_iId1;
     int m_iId2;

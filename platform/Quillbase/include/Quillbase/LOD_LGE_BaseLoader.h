@@ -27,6 +27,8 @@ public:
     virtual bool checkVersion();
 
     // Object header queries.
+    // The upload file's type (CMN::FileTypeE), which the object came in.
+    int getFileType() const;
     int getObjectType() const;
     // The object's file name up to its first '.'.
     QString getObjectName() const;

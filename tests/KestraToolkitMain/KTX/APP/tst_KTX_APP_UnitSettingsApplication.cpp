@@ -149,45 +149,57 @@ private slots:
         const QString strAsStored = QStringLiteral("UNIT SETTINGS F5+F6: deg|meter|°F|mbar");
         const QList<int> lstUnchanged{1, 3, 2, 1, 3, 2};
         QTest::addColumn<bool>("bRecordBlocked");
+        // Written as it is (version 2) instead of the usual record.
+        QTest::addColumn<QList<int>>("lstRawRecord");
         QTest::addColumn<QList<int>>("lstSteps");
         QTest::addColumn<QStringList>("lstExpectedNotes");
         QTest::addColumn<QList<int>>("lstExpectedRecord");
         QTest::newRow("no edit, Escape leaves silently")
-            << false << QList<int>{s_iNoteScreen, Qt::Key_Escape} << QStringList{strAsStored} << lstUnchanged;
+            << false << QList<int>() << QList<int>{s_iNoteScreen, Qt::Key_Escape} << QStringList{strAsStored} << lstUnchanged;
         QTest::newRow("US-ft stored, the rest and the date format kept")
-            << false << QList<int>{Qt::Key_Down, Qt::Key_Right, s_iNoteScreen, Qt::Key_F6}
+            << false << QList<int>() << QList<int>{Qt::Key_Down, Qt::Key_Right, s_iNoteScreen, Qt::Key_F6}
             << QStringList{"UNIT SETTINGS F5+F6: deg|US-ft|°F|mbar", strStored} << QList<int>{3, 3, 2, 1, 3, 2};
         QTest::newRow("Ft-in/16 is one step left of meter")
-            << false << QList<int>{Qt::Key_Down, Qt::Key_Left, Qt::Key_F6} << QStringList{strStored}
+            << false << QList<int>() << QList<int>{Qt::Key_Down, Qt::Key_Left, Qt::Key_F6} << QStringList{strStored}
             << QList<int>{4, 3, 2, 1, 3, 2};
         QTest::newRow("F5 shows the factory units, Escape throws them away")
-            << false << QList<int>{Qt::Key_F5, s_iNoteScreen, Qt::Key_Escape, Qt::Key_F6}
+            << false << QList<int>() << QList<int>{Qt::Key_F5, s_iNoteScreen, Qt::Key_Escape, Qt::Key_F6}
             << QStringList{"UNIT SETTINGS F5+F6: gon|meter|°C|hPa", strQuestion} << lstUnchanged;
         QTest::newRow("after F5 the arrow keys still move and change the rows")
-            << false << QList<int>{Qt::Key_F5, Qt::Key_Down, Qt::Key_Right, s_iNoteScreen, Qt::Key_Escape, Qt::Key_F6}
+            << false << QList<int>() << QList<int>{Qt::Key_F5, Qt::Key_Down, Qt::Key_Right, s_iNoteScreen, Qt::Key_Escape, Qt::Key_F6}
             << QStringList{"UNIT SETTINGS F5+F6: gon|US-ft|°C|hPa", strQuestion} << lstUnchanged;
         QTest::newRow("F5 and F6 store the factory units")
-            << false << QList<int>{Qt::Key_F5, Qt::Key_F6} << QStringList{strStored} << QList<int>{1, 1, 1, 4, 3, 2};
+            << false << QList<int>() << QList<int>{Qt::Key_F5, Qt::Key_F6} << QStringList{strStored} << QList<int>{1, 1, 1, 4, 3, 2};
         QTest::newRow("Escape after an edit asks; NO keeps the edit")
-            << false << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Escape, Qt::Key_F1, s_iNoteScreen,
+            << false << QList<int>() << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Escape, Qt::Key_F1, s_iNoteScreen,
                                    Qt::Key_Escape, Qt::Key_F6}
             << QStringList{strQuestion, "UNIT SETTINGS F5+F6: deg|US-ft|°F|mbar", strQuestion} << lstUnchanged;
         // The record cannot be read (factory units) nor replaced.
         QTest::newRow("store fails: reported, back with the edit")
-            << true << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_F6, Qt::Key_F6, s_iNoteScreen,
+            << true << QList<int>() << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_F6, Qt::Key_F6, s_iNoteScreen,
                                   Qt::Key_Escape, Qt::Key_F6}
             << QStringList{"Error: Data could not be stored!", "UNIT SETTINGS F5+F6: gon|US-ft|°C|hPa", strQuestion}
             << QList<int>();
         QTest::newRow("store fails: the row that had the focus has it again")
-            << true << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_F6, Qt::Key_F6, Qt::Key_Right, s_iNoteScreen,
+            << true << QList<int>() << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_F6, Qt::Key_F6, Qt::Key_Right, s_iNoteScreen,
                                   Qt::Key_Escape, Qt::Key_F6}
             << QStringList{"Error: Data could not be stored!", "UNIT SETTINGS F5+F6: gon|INT-ft|°C|hPa", strQuestion}
             << QList<int>();
+        // Codes outside the tables: the factory units are shown, and they are what OK stores.
+        const QList<int> lstDamaged{7, 9, 0, 5, 2};
+        const QString strFactory = QStringLiteral("UNIT SETTINGS F5+F6: gon|meter|°C|hPa");
+        QTest::newRow("damaged record: OK stores the factory units shown")
+            << false << lstDamaged << QList<int>{s_iNoteScreen, Qt::Key_F6} << QStringList{strFactory, strStored}
+            << QList<int>{1, 1, 1, 4, 1, 2};
+        QTest::newRow("damaged record: Escape asks, YES stores nothing")
+            << false << lstDamaged << QList<int>{Qt::Key_Escape, Qt::Key_F6} << QStringList{strQuestion}
+            << QList<int>{7, 9, 0, 5, 2, 2};
     }
 
     void scenario()
     {
         QFETCH(bool, bRecordBlocked);
+        QFETCH(QList<int>, lstRawRecord);
         QFETCH(QList<int>, lstSteps);
         QFETCH(QStringList, lstExpectedNotes);
         QFETCH(QList<int>, lstExpectedRecord);
@@ -195,6 +207,12 @@ private slots:
         QFile::remove(recordPath());
         if (bRecordBlocked) {
             QVERIFY(QDir().mkpath(recordPath() + "/blocked"));
+        } else if (!lstRawRecord.isEmpty()) {
+            CCF::ConfigRecordC oRecord(KTX::UTI::UnitConfigC::RECORD_ID1, KTX::UTI::UnitConfigC::RECORD_ID2);
+            QVERIFY(oRecord.beginWrite(2));
+            for (int iValue : lstRawRecord)
+                QVERIFY(oRecord.writeInt(iValue));
+            QVERIFY(oRecord.commit());
         } else {
             KTX::UTI::UnitConfigC oConfig;
             oConfig.setToDefault();

@@ -21,14 +21,16 @@ FieldsT fieldsOf(const UnitConfigC& rConfig)
 }
 
 // Loads into a config that holds other values, so that every field must be set by load().
-FieldsT loaded()
+FieldsT loaded(UnitConfigC::LoadResultE* peResult = nullptr)
 {
     UnitConfigC oConfig;
     for (auto fnSet : {&UnitConfigC::setDistanceUnit, &UnitConfigC::setAngleUnit,
                        &UnitConfigC::setTemperatureUnit, &UnitConfigC::setPressureUnit,
                        &UnitConfigC::setDateFormat})
         (oConfig.*fnSet)(9);
-    oConfig.load();
+    const UnitConfigC::LoadResultE eResult = oConfig.loadRecord();
+    if (peResult)
+        *peResult = eResult;
     return fieldsOf(oConfig);
 }
 
@@ -69,26 +71,39 @@ void TestUnitConfig::load_data()
     QTest::addColumn<int>("iVersion"); // 0x7fff: no record
     QTest::addColumn<FieldsT>("lstStored");
     QTest::addColumn<FieldsT>("lstLoaded");
+    QTest::addColumn<int>("iResult");
+    const int iStored = UnitConfigC::LOAD_STORED;
+    const int iDamaged = UnitConfigC::LOAD_DAMAGED;
 
-    QTest::newRow("missing: factory units") << 0x7fff << FieldsT() << s_lstFactory;
-    QTest::newRow("version 1") << 1 << FieldsT{4, 2, 2, 3} << FieldsT{4, 2, 2, 3, 1};
-    QTest::newRow("version 2") << 2 << FieldsT{3, 4, 2, 2, 3} << FieldsT{3, 4, 2, 2, 3};
-    QTest::newRow("later version") << 3 << FieldsT{2, 3, 1, 1, 2, 77} << FieldsT{2, 3, 1, 1, 2};
-    QTest::newRow("codes unchecked") << 2 << FieldsT{0, 5, -1, 9, 4} << FieldsT{0, 5, -1, 9, 4};
-    QTest::newRow("version 0") << 0 << FieldsT{4, 2, 2, 3, 2} << s_lstFactory;
-    QTest::newRow("version -1") << -1 << FieldsT{4, 2, 2, 3, 2} << s_lstFactory;
+    QTest::newRow("missing: factory units") << 0x7fff << FieldsT() << s_lstFactory << int(UnitConfigC::LOAD_MISSING);
+    QTest::newRow("version 1") << 1 << FieldsT{4, 2, 2, 3} << FieldsT{4, 2, 2, 3, 1} << iStored;
+    QTest::newRow("version 2") << 2 << FieldsT{3, 4, 2, 2, 3} << FieldsT{3, 4, 2, 2, 3} << iStored;
+    QTest::newRow("later version") << 3 << FieldsT{2, 3, 1, 1, 2, 77} << FieldsT{2, 3, 1, 1, 2} << iStored;
+    // A code outside its table is damage, as a wrong checksum is.
+    QTest::newRow("codes 7, 9, 0, 5") << 2 << FieldsT{7, 9, 0, 5, 1} << s_lstFactory << iDamaged;
+    QTest::newRow("one code outside") << 2 << FieldsT{1, 1, 3, 4, 1} << s_lstFactory << iDamaged;
+    QTest::newRow("date format outside") << 2 << FieldsT{4, 2, 2, 3, 4} << s_lstFactory << iDamaged;
+    QTest::newRow("negative code, version 1") << 1 << FieldsT{-1, 1, 1, 1} << s_lstFactory << iDamaged;
+    QTest::newRow("version 0") << 0 << FieldsT{4, 2, 2, 3, 2} << s_lstFactory << iDamaged;
+    QTest::newRow("version -1") << -1 << FieldsT{4, 2, 2, 3, 2} << s_lstFactory << iDamaged;
     // Shorter than the version promises: damaged, not half applied.
-    QTest::newRow("version 1 short") << 1 << FieldsT{4, 2, 2} << s_lstFactory;
-    QTest::newRow("version 2 short") << 2 << FieldsT{4, 2, 2, 3} << s_lstFactory;
+    QTest::newRow("version 1 short") << 1 << FieldsT{4, 2, 2} << s_lstFactory << iDamaged;
+    QTest::newRow("version 2 short") << 2 << FieldsT{4, 2, 2, 3} << s_lstFactory << iDamaged;
 }
 
 void TestUnitConfig::load()
 {
     QFETCH(int, iVersion);
     QFETCH(FieldsT, lstStored);
+    QFETCH(int, iResult);
     if (iVersion != 0x7fff)
         QVERIFY(storeRaw(iVersion, lstStored));
-    QTEST(loaded(), "lstLoaded");
+    KestraTest::clearReports();
+    UnitConfigC::LoadResultE eResult = UnitConfigC::LOAD_STORED;
+    QTEST(loaded(&eResult), "lstLoaded");
+    QCOMPARE(int(eResult), iResult);
+    // Damage is traced; what is in force is not.
+    QCOMPARE(KestraTest::traces("KestraToolkit").size(), iResult == UnitConfigC::LOAD_DAMAGED ? 1 : 0);
     QCOMPARE(KestraTest::assertTexts(), QStringList());
 }
 
@@ -124,7 +139,9 @@ void TestUnitConfig::damagedFile()
     QCOMPARE(oFile.write(baData), qint64(baData.size()));
     oFile.close();
 
-    QCOMPARE(loaded(), s_lstFactory);
+    UnitConfigC::LoadResultE eResult = UnitConfigC::LOAD_STORED;
+    QCOMPARE(loaded(&eResult), s_lstFactory);
+    QCOMPARE(eResult, UnitConfigC::LOAD_DAMAGED);
 }
 
 void TestUnitConfig::saveWritesCurrentVersion()

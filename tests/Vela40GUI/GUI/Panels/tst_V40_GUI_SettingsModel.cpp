@@ -25,6 +25,8 @@ public:
             return false;
         for (auto it = m_mapRecord.cbegin(); it != m_mapRecord.cend(); ++it)
             setValue(it.key(), it.value());
+        if (m_bRecordDamaged)
+            markReadValuesUnstored();
         return true;
     }
     bool writeValues() override
@@ -42,6 +44,7 @@ public:
     QHash<int, QVariant> m_mapRecord;
     bool m_bReadSucceeds = true;
     bool m_bWriteSucceeds = true;
+    bool m_bRecordDamaged = false;
     int m_iReads = 0;
     int m_iWrites = 0;
 };
@@ -296,6 +299,22 @@ private slots:
         QCOMPARE(oModel.m_mapRecord.value(1), QVariant(15));
         QCOMPARE(oA.getOriginalValue(), QVariant(15));
         QVERIFY(!oModel.isStored()); // store() does not set the stored flag by itself
+
+        // Values read in place of a damaged record stay modified until they are stored, for
+        // this load only.
+        oModel.m_bReadSucceeds = true;
+        oModel.m_bRecordDamaged = true;
+        oModel.m_mapRecord = {{1, 1}, {2, 2}};
+        QVERIFY(oModel.load());
+        QVERIFY(oModel.isModified(1) && oModel.isModified(2));
+        oModel.undoChanges(); // nothing stored to go back to
+        QCOMPARE(oA.getValue(), QVariant(1));
+        QVERIFY(oModel.store());
+        QVERIFY(!oModel.isModified());
+        oModel.m_bRecordDamaged = false;
+        oModel.m_mapRecord = {{1, 16}};
+        QVERIFY(oModel.load());
+        QVERIFY(!oModel.isModified());
     }
 };
 

@@ -14,6 +14,7 @@ SettingsModelC::SettingsModelC(QObject* parent)
     : QObject(parent)
     , m_oSignalMapper(this)
     , m_bStored(false)
+    , m_bReadValuesUnstored(false)
 {
     connect(&m_oSignalMapper, SIGNAL(mapped(int)), this, SIGNAL(valueChanged(int)));
 }
@@ -140,10 +141,23 @@ bool SettingsModelC::writeValues()
 
 bool SettingsModelC::load()
 {
+    m_bReadValuesUnstored = false;
     const bool bResult = readValues();
     if (bResult)
         setOriginalToCurrentValue();
+    if (bResult && m_bReadValuesUnstored) {
+        for (auto it = m_mapInputModels.cbegin(); it != m_mapInputModels.cend(); ++it) {
+            if (it.value())
+                it.value()->clearOriginalValue();
+        }
+    }
+    m_bReadValuesUnstored = false;
     return bResult;
+}
+
+void SettingsModelC::markReadValuesUnstored()
+{
+    m_bReadValuesUnstored = true;
 }
 
 bool SettingsModelC::store()
