@@ -1,0 +1,106 @@
+#include "KTX/APP/KTX_APP_PanelStateBase.h"
+
+#include "V40_APP_ApplicationModelBase.h"
+#include "V40_GUI_ContentBarBaseWidget.h"
+#include "V40_GUI_FunctionKeyBar.h"
+#include "V40_GUI_MainWindow.h"
+#include "V40_GUI_TitleBar.h"
+#include "V40_LNG_TextTokens.h"
+
+#include "Ferrolib/BSS_Assert.h"
+
+#include <QVBoxLayout>
+
+#define KTX_APP_REPORT(text) BSS_ASSERT_REPORT((text), "KTX_APP_PanelStateBase", __LINE__)
+
+namespace KTX {
+namespace APP {
+
+namespace {
+const int s_iTokenOk = 1;
+}
+
+PanelStateBaseC::PanelStateBaseC(int iTitleToken, QObject* parent)
+    : V40::APP::ApplicationStateBaseC(parent)
+    , m_iTitleToken(iTitleToken)
+{
+}
+
+PanelStateBaseC::~PanelStateBaseC()
+{
+    // The page is handed back without a parent when another page replaces it.
+    delete m_pPage.data();
+}
+
+QWidget* PanelStateBaseC::getPanel() const
+{
+    return m_pPanel;
+}
+
+void PanelStateBaseC::addShortcuts()
+{
+    addShortcut(Qt::Key_Escape, 0, &PanelStateBaseC::OnFail);
+    addShortcut(Qt::Key_F6, s_iTokenOk, &PanelStateBaseC::OnSuccess);
+}
+
+void PanelStateBaseC::prepareShow()
+{
+}
+
+QShortcut* PanelStateBaseC::newShortcut(int iKey, int iLabelToken)
+{
+    if (iLabelToken != 0)
+        m_lstFunctionKeys.append(FunctionKeyS{iKey, iLabelToken});
+    return new QShortcut(QKeySequence(iKey), m_pPage, nullptr, nullptr, Qt::WindowShortcut);
+}
+
+void PanelStateBaseC::createPage()
+{
+    m_pPage = new V40::GUI::ContentBarBaseWidgetC();
+    QVBoxLayout* pLayout = new QVBoxLayout(m_pPage);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    addShortcuts();
+    m_pPanel = createPanel(m_pPage);
+    if (m_pPanel)
+        pLayout->addWidget(m_pPanel);
+}
+
+void PanelStateBaseC::execute()
+{
+    if (!modelOrNull()) {
+        KTX_APP_REPORT("pModel");
+        return;
+    }
+    if (!m_pPage)
+        createPage();
+    if (!m_pPanel) {
+        KTX_APP_REPORT("m_pPanel");
+        return;
+    }
+    prepareShow();
+
+    if (!V40::GUI::MainWindowC::instance()) {
+        OnFail();
+        return;
+    }
+    showPage();
+    V40::APP::ApplicationStateBaseC::execute();
+}
+
+void PanelStateBaseC::showPage()
+{
+    V40::GUI::MainWindowC* pMainWindow = V40::GUI::MainWindowC::instance();
+    pMainWindow->setContentBar(m_pPage);
+    m_pPage->show();
+    if (V40::GUI::FunctionKeyBarC* pBar = pMainWindow->functionKeyBar()) {
+        pBar->setAllButtonsEnabled(false);
+        for (const FunctionKeyS& rKey : qAsConst(m_lstFunctionKeys))
+            pBar->setButton(rKey.iKey, rKey.iLabelToken);
+        pBar->show();
+    }
+    if (V40::GUI::TitleBarC* pTitleBar = pMainWindow->titleBar())
+        pTitleBar->setTitle(V40::LNG::getTextToken(m_iTitleToken));
+}
+
+} // namespace APP
+} // namespace KTX

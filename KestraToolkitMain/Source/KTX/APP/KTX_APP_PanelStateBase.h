@@ -1,0 +1,70 @@
+#pragma once
+// The screen of a panel state: the content page with its panel, the shortcuts and the labels of
+// the function keys, the title; shown in the main window while the state waits. The page is made
+// once and lives as long as the state, so that a state that comes back shows what it showed.
+// A panel state is its panel (createPanel()) and its slots, nothing more.
+#include "V40_APP_ApplicationStateBase.h"
+
+#include <QList>
+#include <QPointer>
+#include <QShortcut>
+
+namespace V40 {
+namespace GUI {
+class ContentBarBaseWidgetC;
+}
+} // namespace V40
+
+namespace KTX {
+namespace APP {
+
+class PanelStateBaseC : public V40::APP::ApplicationStateBaseC
+{
+    Q_OBJECT
+
+public:
+    explicit PanelStateBaseC(int iTitleToken, QObject* parent = nullptr);
+    ~PanelStateBaseC() override;
+
+    // Shows the page and waits. Without a model nothing is shown ("pModel"); without a main window
+    // nobody could leave the state, so it leaves as Escape would.
+    void execute() override;
+
+    // The panel, once the state was first executed.
+    QWidget* getPanel() const;
+
+protected:
+    // The state's panel, made once, on the page it is shown on.
+    virtual QWidget* createPanel(QWidget* pPage) = 0;
+    // The keys of the state. Default: Escape leaves with OnFail(), F6 ("OK") with OnSuccess().
+    virtual void addShortcuts();
+    // Every time before the page is shown: bind the panel's model, read instrument data.
+    virtual void prepareShow();
+
+    // A key that calls a slot of the state; a label token other than 0 labels its function key.
+    template <class StateT>
+    void addShortcut(int iKey, int iLabelToken, void (StateT::*pfnSlot)())
+    {
+        QObject::connect(newShortcut(iKey, iLabelToken), &QShortcut::activated, static_cast<StateT*>(this), pfnSlot);
+    }
+
+private:
+    QShortcut* newShortcut(int iKey, int iLabelToken);
+    void createPage();
+    void showPage();
+
+    struct FunctionKeyS
+    {
+        int iKey;
+        int iLabelToken;
+    };
+
+    const int m_iTitleToken;
+    QPointer<V40::GUI::ContentBarBaseWidgetC> m_pPage;
+    QPointer<QWidget> m_pPanel;
+    QList<FunctionKeyS> m_lstFunctionKeys;
+};
+
+} // namespace APP
+} // namespace KTX
+
