@@ -18,6 +18,7 @@
 #include "V40_GUI_MessagePanel.h"
 #include "V40_GUI_UTI_Resources.h"
 #include "V40_LNG_TextTokens.h"
+#include "V40_LNG_TokenNames.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -34,6 +35,7 @@ const char* const kResourceFile = "KestraToolkitMainResources.rcc";
 
 using V40::GUI::MenuContainerC;
 using V40::GUI::MenuContainerPropertiesC;
+namespace TK = V40::LNG::TK;
 
 QString resourceFilePath()
 {
@@ -169,18 +171,18 @@ void MainControllerC::buildRootMenu()
     }
     const int iIcon = MenuContainerPropertiesC::MENU_TYPE_ICON;
     const int iText = MenuContainerPropertiesC::MENU_TYPE_TEXT;
-    m_pRootMenuContainer = new MenuContainerC(iIcon, 178, 0, QString());
+    m_pRootMenuContainer = new MenuContainerC(iIcon, TK::Menu_MAINMENU, 0, QString());
     MenuContainerC* pRoot = m_pRootMenuContainer;
 
     MenuContainerC* pSettings =
-        pRoot->addComponent(new MenuContainerC(iIcon, 181, 182, QStringLiteral(":/Images/settings.png")));
+        pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_SETTINGS, TK::Menu_Settings, QStringLiteral(":/Images/settings.png")));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
-        new APP::UnitSettingsApplicationC(), 185, QStringLiteral(":/Images/general.png"), nullptr));
+        new APP::UnitSettingsApplicationC(), TK::Menu_Unit, QStringLiteral(":/Images/general.png"), nullptr));
     MenuContainerC* pApps =
-        pRoot->addComponent(new MenuContainerC(iIcon, 183, 184, QStringLiteral(":/Images/apps.png")));
-    pApps->addComponent(new MenuContainerC(iText, 189, 190, QStringLiteral(":/Images/update.png")));
-    pApps->addComponent(new MenuContainerC(iText, 191, 192, QStringLiteral(":/Images/calib.png")));
-    pApps->addComponent(new MenuContainerC(iText, 193, 194, QStringLiteral(":/Images/format.png")));
+        pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_APPS, TK::Menu_Apps, QStringLiteral(":/Images/apps.png")));
+    pApps->addComponent(new MenuContainerC(iText, TK::Menu_UPDATE, TK::Menu_Update, QStringLiteral(":/Images/update.png")));
+    pApps->addComponent(new MenuContainerC(iText, TK::Menu_CALIBRATION, TK::Menu_Calib, QStringLiteral(":/Images/calib.png")));
+    pApps->addComponent(new MenuContainerC(iText, TK::Menu_FORMAT, TK::Menu_Format, QStringLiteral(":/Images/format.png")));
 }
 
 void MainControllerC::afterWaitsUnwound(void (MainControllerC::*pfnStep)())
@@ -223,7 +225,9 @@ void MainControllerC::stopGui()
 
 void MainControllerC::requestQuit()
 {
-    const int iAnswer = V40::GUI::MessagePanelC::information(V40::LNG::getTextToken(12), 5, -1, 1);
+    const int iAnswer = V40::GUI::MessagePanelC::information(
+        V40::LNG::getTextToken(TK::Global_Exit), V40::GUI::MessagePanelC::BUTTONS_YES_NO, -1,
+        V40::GUI::MessagePanelC::RESULT_OK);
     if (m_pRootMenuContainer)
         m_pRootMenuContainer->onSelected();
     if (iAnswer == V40::GUI::MessagePanelC::RESULT_YES)

@@ -19,6 +19,12 @@ int lastExitCode();
 extern const int s_iExitCodeSuccess;
 extern const int s_iExitCodeFail;
 
+// The two reserved state identifiers of an application's graph.
+enum StateIdE {
+    STATE_END = -1,         // the end of the application: no state
+    STATE_NO_SUCCESSOR = -2 // no transition for the exit code: the slot stays unset
+};
+
 // The result codes of an application run.
 enum ApplicationResultE {
     RESULT_NONE = -1,                // no result set yet

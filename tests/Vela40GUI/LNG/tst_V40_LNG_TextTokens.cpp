@@ -1,6 +1,7 @@
 #include "KestraTest.h"
 
 #include "V40_LNG_TextTokens.h"
+#include "V40_LNG_TokenNames.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -444,6 +445,27 @@ private slots:
         for (const TsMessageS& rMessage : readTs(strMerged)) {
             QVERIFY2(rMessage.strType.isEmpty(), qPrintable(rMessage.strSource));
         }
+    }
+
+    // Every token has exactly one name in the generated header, and the names are what code uses.
+    void namedTokens()
+    {
+        static_assert(V40::LNG::TK::Global_DataStored == 15, "named after its text");
+        QCOMPARE(V40::LNG::getTextToken(V40::LNG::TK::Menu_MAINMENU), QStringLiteral("MAIN MENU"));
+        QFile oHeader(KestraTest::binDir() + "/../generated/V40_LNG_TokenNames.h");
+        QVERIFY(oHeader.open(QIODevice::ReadOnly));
+        const QString strHeader = QString::fromUtf8(oHeader.readAll());
+        QSet<QString> setNames;
+        QList<int> lstTokens;
+        QRegularExpressionMatchIterator itLine =
+            QRegularExpression(QStringLiteral("constexpr int ([A-Za-z_][A-Za-z0-9_]*) = ([0-9]+);")).globalMatch(strHeader);
+        while (itLine.hasNext()) {
+            const QRegularExpressionMatch oMatch = itLine.next();
+            QVERIFY2(!setNames.contains(oMatch.captured(1)), qPrintable(oMatch.captured(1)));
+            setNames.insert(oMatch.captured(1));
+            lstTokens << oMatch.captured(2).toInt();
+        }
+        QCOMPARE(lstTokens, V40::LNG::textTokens().keys());
     }
 };
 

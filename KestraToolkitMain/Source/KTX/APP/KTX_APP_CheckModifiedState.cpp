@@ -3,6 +3,7 @@
 #include "V40_APP_ApplicationModelBase.h"
 #include "V40_GUI_MessagePanel.h"
 #include "V40_LNG_TextTokens.h"
+#include "V40_LNG_TokenNames.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -10,10 +11,6 @@
 
 namespace KTX {
 namespace APP {
-
-namespace {
-const int s_iTokenExitModified = 17;
-}
 
 using V40::GUI::MessagePanelC;
 
@@ -41,7 +38,7 @@ void CheckModifiedStateC::execute()
         OnSuccess();
         return;
     }
-    const int iAnswer = MessagePanelC::information(V40::LNG::getTextToken(s_iTokenExitModified),
+    const int iAnswer = MessagePanelC::information(V40::LNG::getTextToken(V40::LNG::TK::Global_ExitModificationsWillBeIgnored),
                                                    MessagePanelC::BUTTONS_YES_NO, 0, MessagePanelC::RESULT_NONE);
     if (iAnswer == MessagePanelC::RESULT_NO) {
         OnFail();

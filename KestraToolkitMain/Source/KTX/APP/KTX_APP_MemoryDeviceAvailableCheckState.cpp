@@ -5,6 +5,7 @@
 #include "V40_APP_ApplicationModelBase.h"
 #include "V40_GUI_MessagePanel.h"
 #include "V40_LNG_TextTokens.h"
+#include "V40_LNG_TokenNames.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -12,10 +13,6 @@
 
 namespace KTX {
 namespace APP {
-
-namespace {
-const int s_iTokenNotAvailable = 32;
-}
 
 using V40::GUI::MessagePanelC;
 
@@ -34,7 +31,7 @@ void MemoryDeviceAvailableCheckStateC::execute()
         return;
     }
     while (!pModel->IsMemoryDeviceAvailable()) {
-        const QString strMessage = V40::LNG::getTextToken(s_iTokenNotAvailable).arg(pModel->GetMemoryDeviceLabel());
+        const QString strMessage = V40::LNG::getTextToken(V40::LNG::TK::FileUpload_IsNotAvailable).arg(pModel->GetMemoryDeviceLabel());
         // Only RETRY asks again: a message that nobody can answer must not keep the loop going.
         if (MessagePanelC::information(strMessage, MessagePanelC::BUTTONS_RETRY_CANCEL, 0, MessagePanelC::RESULT_NONE)
             != MessagePanelC::RESULT_RETRY)

@@ -6,6 +6,7 @@
 #include "V40_GUI_MainWindow.h"
 #include "V40_GUI_TitleBar.h"
 #include "V40_LNG_TextTokens.h"
+#include "V40_LNG_TokenNames.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -15,10 +16,6 @@
 
 namespace KTX {
 namespace APP {
-
-namespace {
-const int s_iTokenOk = 1;
-}
 
 PanelStateBaseC::PanelStateBaseC(int iTitleToken, QObject* parent)
     : V40::APP::ApplicationStateBaseC(parent)
@@ -40,7 +37,7 @@ QWidget* PanelStateBaseC::getPanel() const
 void PanelStateBaseC::addShortcuts()
 {
     addShortcut(Qt::Key_Escape, 0, &PanelStateBaseC::OnFail);
-    addShortcut(Qt::Key_F6, s_iTokenOk, &PanelStateBaseC::OnSuccess);
+    addShortcut(Qt::Key_F6, V40::LNG::TK::Functionkey_OK, &PanelStateBaseC::OnSuccess);
 }
 
 void PanelStateBaseC::prepareShow()

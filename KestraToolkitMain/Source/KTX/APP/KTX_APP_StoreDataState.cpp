@@ -3,6 +3,7 @@
 #include "V40_APP_ApplicationModelBase.h"
 #include "V40_GUI_MessagePanel.h"
 #include "V40_LNG_TextTokens.h"
+#include "V40_LNG_TokenNames.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -12,8 +13,6 @@ namespace KTX {
 namespace APP {
 
 namespace {
-const int s_iTokenDataStored = 15;
-const int s_iTokenDataNotStored = 16;
 // The confirmation closes by itself.
 const int s_iStoredMessageSeconds = 1;
 } // namespace
@@ -39,12 +38,12 @@ void StoreDataStateC::execute()
         return;
     }
     if (!pModel->store()) {
-        MessagePanelC::error(V40::LNG::getTextToken(s_iTokenDataNotStored), MessagePanelC::BUTTONS_OK, 0,
+        MessagePanelC::error(V40::LNG::getTextToken(V40::LNG::TK::Global_DataCouldNotBeStored), MessagePanelC::BUTTONS_OK, 0,
                              MessagePanelC::RESULT_NONE);
         OnFail();
         return;
     }
-    MessagePanelC::information(V40::LNG::getTextToken(s_iTokenDataStored), MessagePanelC::BUTTONS_NONE,
+    MessagePanelC::information(V40::LNG::getTextToken(V40::LNG::TK::Global_DataStored), MessagePanelC::BUTTONS_NONE,
                                s_iStoredMessageSeconds, MessagePanelC::RESULT_OK);
     OnSuccess();
 }

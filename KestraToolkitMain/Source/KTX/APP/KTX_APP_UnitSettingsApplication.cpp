@@ -31,7 +31,7 @@ int UnitSettingsApplicationC::getNextStateId(int iStateId, int iExitCode)
             return STATE_STORE_DATA;
         case STATE_CHECK_MODIFIED:
         case STATE_STORE_DATA:
-            return -1;
+            return V40::APP::STATE_END;
         case STATE_SET_TO_DEFAULT:
             return STATE_UNIT_SETTINGS;
         default:
@@ -55,15 +55,15 @@ int UnitSettingsApplicationC::getNextStateId(int iStateId, int iExitCode)
         case STATE_CHECK_MODIFIED:
         case STATE_STORE_DATA:
         case STATE_SET_TO_DEFAULT:
-            return -2;
+            return V40::APP::STATE_NO_SUCCESSOR;
         default:
             break;
         }
     } else {
-        return -1;
+        return V40::APP::STATE_END;
     }
     KTX_APP_REPORT("Unknown state.");
-    return -2;
+    return V40::APP::STATE_NO_SUCCESSOR;
 }
 
 V40::APP::ApplicationStateBaseC* UnitSettingsApplicationC::createState(int iStateId)

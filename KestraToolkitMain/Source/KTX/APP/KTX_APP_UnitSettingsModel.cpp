@@ -4,6 +4,7 @@
 #include "KTX/UTI/KTX_UTI_UnitConverter.h"
 
 #include "V40_LNG_TextTokens.h"
+#include "V40_LNG_TokenNames.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -30,18 +31,19 @@ QString itemText(const UnitItemS& rItem)
 
 QList<UnitItemS> unitItemTable(int iKey)
 {
+    namespace TK = V40::LNG::TK;
     switch (iKey) {
     case UnitSettingsModelC::KEY_ANGLE_UNIT:
-        return {{73, UTI::AU_Gon}, {74, UTI::AU_Degree}, {75, UTI::AU_Mil}, {76, UTI::AU_DegreeMinuteSecond}};
+        return {{TK::UnitSettings_Gon, UTI::AU_Gon}, {TK::UnitSettings_Deg, UTI::AU_Degree}, {TK::UnitSettings_Mil, UTI::AU_Mil}, {TK::UnitSettings_Text76, UTI::AU_DegreeMinuteSecond}};
     case UnitSettingsModelC::KEY_DISTANCE_UNIT:
-        return {{69, UTI::DU_Metre},
-                {70, UTI::DU_UsSurveyFoot},
-                {71, UTI::DU_InternationalFoot},
-                {72, UTI::DU_UsFootInch16th}};
+        return {{TK::UnitSettings_Meter, UTI::DU_Metre},
+                {TK::UnitSettings_USFt, UTI::DU_UsSurveyFoot},
+                {TK::UnitSettings_INTFt, UTI::DU_InternationalFoot},
+                {TK::UnitSettings_FtIn16, UTI::DU_UsFootInch16th}};
     case UnitSettingsModelC::KEY_TEMPERATURE_UNIT:
-        return {{77, UTI::TU_Celsius}, {78, UTI::TU_Fahrenheit}};
+        return {{TK::UnitSettings_C, UTI::TU_Celsius}, {TK::UnitSettings_F, UTI::TU_Fahrenheit}};
     case UnitSettingsModelC::KEY_PRESSURE_UNIT:
-        return {{79, UTI::PU_Hectopascal}, {80, UTI::PU_Millibar}, {81, UTI::PU_MmHg}, {82, UTI::PU_InHg}};
+        return {{TK::UnitSettings_HPa, UTI::PU_Hectopascal}, {TK::UnitSettings_Mbar, UTI::PU_Millibar}, {TK::UnitSettings_MmHg, UTI::PU_MmHg}, {TK::UnitSettings_InHg, UTI::PU_InHg}};
     default:
         return {};
     }

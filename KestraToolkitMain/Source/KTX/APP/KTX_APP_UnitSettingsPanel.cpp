@@ -5,6 +5,7 @@
 
 #include "V40_GUI_ComboWidget.h"
 #include "V40_LNG_TextTokens.h"
+#include "V40_LNG_TokenNames.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -12,16 +13,6 @@
 
 namespace KTX {
 namespace APP {
-
-namespace {
-enum
-{
-    TOKEN_ANGLE = 65,
-    TOKEN_DISTANCE = 66,
-    TOKEN_TEMPERATURE = 67,
-    TOKEN_PRESSURE = 68
-};
-} // namespace
 
 UnitSettingsPanelC::UnitSettingsPanelC(QWidget* parent)
     : V40::GUI::SettingsPanelC(parent)
@@ -32,10 +23,10 @@ UnitSettingsPanelC::UnitSettingsPanelC(QWidget* parent)
     }
     UTI::UnitConfigC oFactory;
     oFactory.setToDefault();
-    addUnitRow(UnitSettingsModelC::KEY_ANGLE_UNIT, oFactory.getAngleUnit(), TOKEN_ANGLE);
-    addUnitRow(UnitSettingsModelC::KEY_DISTANCE_UNIT, oFactory.getDistanceUnit(), TOKEN_DISTANCE);
-    addUnitRow(UnitSettingsModelC::KEY_TEMPERATURE_UNIT, oFactory.getTemperatureUnit(), TOKEN_TEMPERATURE);
-    addUnitRow(UnitSettingsModelC::KEY_PRESSURE_UNIT, oFactory.getPressureUnit(), TOKEN_PRESSURE);
+    addUnitRow(UnitSettingsModelC::KEY_ANGLE_UNIT, oFactory.getAngleUnit(), V40::LNG::TK::UnitSettings_Angle);
+    addUnitRow(UnitSettingsModelC::KEY_DISTANCE_UNIT, oFactory.getDistanceUnit(), V40::LNG::TK::UnitSettings_Distance);
+    addUnitRow(UnitSettingsModelC::KEY_TEMPERATURE_UNIT, oFactory.getTemperatureUnit(), V40::LNG::TK::UnitSettings_Temperature);
+    addUnitRow(UnitSettingsModelC::KEY_PRESSURE_UNIT, oFactory.getPressureUnit(), V40::LNG::TK::UnitSettings_Pressure);
     loadValues();
 }
 

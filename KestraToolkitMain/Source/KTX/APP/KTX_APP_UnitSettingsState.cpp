@@ -4,20 +4,13 @@
 #include "KTX/APP/KTX_APP_UnitSettingsPanel.h"
 
 #include "V40_APP_ApplicationModelBase.h"
+#include "V40_LNG_TokenNames.h"
 
 namespace KTX {
 namespace APP {
 
-namespace {
-enum
-{
-    TOKEN_DEFAULT = 6,
-    TOKEN_TITLE = 64
-};
-} // namespace
-
 UnitSettingsStateC::UnitSettingsStateC(QObject* parent)
-    : PanelStateBaseC(TOKEN_TITLE, parent)
+    : PanelStateBaseC(V40::LNG::TK::UnitSettings_UNITSETTINGS, parent)
 {
 }
 
@@ -41,7 +34,7 @@ QWidget* UnitSettingsStateC::createPanel(QWidget* pPage)
 void UnitSettingsStateC::addShortcuts()
 {
     PanelStateBaseC::addShortcuts();
-    addShortcut(Qt::Key_F5, TOKEN_DEFAULT, &UnitSettingsStateC::OnSetToDefault);
+    addShortcut(Qt::Key_F5, V40::LNG::TK::Functionkey_DEFAULT, &UnitSettingsStateC::OnSetToDefault);
 }
 
 void UnitSettingsStateC::prepareShow()

@@ -82,7 +82,7 @@ int AbstractApplicationC::run()
 
 ApplicationStateBaseC* AbstractApplicationC::createState(int iStateId)
 {
-    if (iStateId == -1)
+    if (iStateId == STATE_END)
         return nullptr;
     return new InvalidStateC();
 }
@@ -104,11 +104,11 @@ QSharedPointer<ApplicationStateBaseC> AbstractApplicationC::getState(int iStateI
 
     if (spState) {
         spState->setApplication(this);
-        if (iStateId != -2) {
+        if (iStateId != STATE_NO_SUCCESSOR) {
             const int iLastExitCode = lastExitCode();
             for (int iExitCode = 0; iExitCode <= iLastExitCode; ++iExitCode) {
                 const int iNext = getNextStateId(iStateId, iExitCode);
-                if (iNext != -2)
+                if (iNext != STATE_NO_SUCCESSOR)
                     spState->setSuccessor(iExitCode, getState(iNext));
             }
         }

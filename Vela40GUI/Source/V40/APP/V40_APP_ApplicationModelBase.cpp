@@ -1,5 +1,7 @@
 #include "V40_APP_ApplicationModelBase.h"
 
+#include "V40_APP_ExitCode.h"
+
 #include "V40_GUI_SettingsModel.h"
 
 #include "Ferrolib/BSS_Assert.h"
@@ -10,7 +12,7 @@ namespace V40 {
 namespace APP {
 
 ApplicationModelBaseC::ApplicationModelBaseC()
-    : m_iResultCode(-1)
+    : m_iResultCode(RESULT_NONE)
 {
 }
 
