@@ -2,7 +2,8 @@
 // handed a frame to the display, and types the keys it is given, noting how long each takes to
 // show. Lines go to stderr: "KBN frame <ms since launch>", "KBN key <name> <ms>".
 // KBN_T0_NS: the launch time (CLOCK_MONOTONIC, ns); KBN_KEYS: keys to type once the first frame
-// is shown and the program has settled, separated by ','; KBN_SETTLE_MS: the pause around keys.
+// is shown and the program has settled, separated by ','; KBN_SETTLE_MS: the pause around keys;
+// KBN_EVERY_FRAME: also "KBN paint <ms>" for every frame (to find screens painted twice).
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -31,6 +32,7 @@ public:
         : m_iT0(qEnvironmentVariable("KBN_T0_NS").toLongLong())
         , m_lstKeys(qEnvironmentVariable("KBN_KEYS").split(',', Qt::SkipEmptyParts))
         , m_iSettleMs(qEnvironmentVariableIntValue("KBN_SETTLE_MS"))
+        , m_bEveryFrame(qEnvironmentVariableIsSet("KBN_EVERY_FRAME"))
     {
         if (m_iSettleMs <= 0)
             m_iSettleMs = 300;
@@ -49,6 +51,7 @@ public:
             bFrame = static_cast<QWidget*>(pObject)->isWindow() && static_cast<QWidget*>(pObject)->isVisible();
         if (!bFrame)
             return false;
+        m_iLastType = int(eType);
         pObject->event(pEvent);
         frameShown();
         return true;
@@ -58,6 +61,10 @@ private:
     void frameShown()
     {
         const qint64 iNow = nowNs();
+        if (m_bEveryFrame) {
+            std::fprintf(stderr, "KBN paint %.3f %d\n", double(iNow - m_iT0) / 1e6, m_iLastType);
+            std::fflush(stderr);
+        }
         if (!m_bFirstFrameSeen) {
             m_bFirstFrameSeen = true;
             std::fprintf(stderr, "KBN frame %.3f\n", double(iNow - m_iT0) / 1e6);
@@ -110,6 +117,8 @@ private:
     const qint64 m_iT0;
     QStringList m_lstKeys;
     int m_iSettleMs;
+    const bool m_bEveryFrame;
+    int m_iLastType = 0;
     bool m_bFirstFrameSeen = false;
     qint64 m_iKeySentNs = 0;
     QString m_strKey;
