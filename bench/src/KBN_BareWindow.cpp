@@ -52,5 +52,7 @@ int main(int argc, char** argv)
     QObject::connect(&oTerm, &QSocketNotifier::activated, &oApp, &QCoreApplication::quit);
     BareWindowC oWindow;
     oWindow.show();
+    // Without a window manager nothing else gives it the keyboard, as the toolkit takes it.
+    oWindow.activateWindow();
     return oApp.exec();
 }
