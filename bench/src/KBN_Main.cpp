@@ -8,12 +8,18 @@
 #include <QFile>
 #include <QMap>
 #include <QProcess>
+#include <QScopedPointer>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
 
+#ifdef KBN_HAVE_XCB_DAMAGE
+#include "KBN_DamageWatch.h"
+#endif
+
 #include <algorithm>
+#include <climits>
 #include <csignal>
 #include <ctime>
 
@@ -92,7 +98,17 @@ public:
         : m_strProbe(strProbe)
         , m_strPlatform(strPlatform)
     {
+#ifdef KBN_HAVE_XCB_DAMAGE
+        if (strPlatform == QLatin1String("xcb")) {
+            m_pDamage.reset(new DamageWatchC);
+            if (!m_pDamage->isValid())
+                m_pDamage.reset();
+        }
+#endif
     }
+
+    // On X the frames are timed by the server's damage reports, elsewhere by the probe.
+    bool timedByServer() const { return m_pDamage != nullptr; }
 
     // Starts the program, waits for its first frame, types the steps, stays idle for
     // iIdleSeconds, then stops it with SIGTERM.
@@ -118,6 +134,7 @@ public:
 
         QEventLoop oLoop;
         QByteArray baPending;
+        QList<qint64> lstSentNs;
         int iStep = 0;
         bool bDone = false;
         QObject::connect(&oProcess, &QProcess::readyReadStandardError, [&] {
@@ -130,6 +147,8 @@ public:
                     continue;
                 if (lstWords.value(1) == "frame") {
                     oRun.dFrameMs = lstWords.value(2).toDouble();
+                } else if (lstWords.value(1) == "sent") {
+                    lstSentNs << lstWords.value(2).toLongLong();
                 } else if (lstWords.value(1) == "key" && iStep < lstSteps.size()) {
                     if (lstWords.value(3) != "none")
                         oRun.mapKeyMs.insert(lstSteps.at(iStep).strLabel, lstWords.value(3).toDouble());
@@ -149,6 +168,18 @@ public:
             oProcess.kill();
             oProcess.waitForFinished();
             return oRun;
+        }
+
+        if (m_pDamage) {
+            m_pDamage->drain();
+            oRun.dFrameMs = m_pDamage->firstDamageSince(iT0) > 0 ? (m_pDamage->firstDamageSince(iT0) - iT0) / 1e6 : 0;
+            oRun.mapKeyMs.clear();
+            for (int i = 0; i < lstSentNs.size() && i < lstSteps.size(); ++i) {
+                const qint64 iDamage = m_pDamage->firstDamageSince(lstSentNs.at(i));
+                const qint64 iNext = i + 1 < lstSentNs.size() ? lstSentNs.at(i + 1) : LLONG_MAX;
+                if (iDamage > 0 && iDamage < iNext)
+                    oRun.mapKeyMs.insert(lstSteps.at(i).strLabel, (iDamage - lstSentNs.at(i)) / 1e6);
+            }
         }
 
         const qint64 iPid = oProcess.processId();
@@ -176,6 +207,11 @@ public:
 private:
     QString m_strProbe;
     QString m_strPlatform;
+#ifdef KBN_HAVE_XCB_DAMAGE
+    QScopedPointer<DamageWatchC> m_pDamage;
+#else
+    QScopedPointer<QObject> m_pDamage;
+#endif
 };
 
 double percentile(QList<double> lstValues, double dShare)
@@ -261,7 +297,7 @@ int main(int argc, char** argv)
                     mapKeys[i][it.key()] << it.value();
             }
         }
-        const QString strOn = QStringLiteral(", %1").arg(strPlatform);
+        const QString strOn = QStringLiteral(", %1%2").arg(strPlatform, oRunner.timedByServer() ? " (server damage)" : "");
         row("launch to first frame (median)" + strOn, percentile(lstFrame[0], 0.5), percentile(lstFrame[1], 0.5), "ms");
         for (const StepS& rStep : lstSteps) {
             row("key to next screen, " + rStep.strLabel + " (p50)" + strOn, percentile(mapKeys[0][rStep.strLabel], 0.5),
