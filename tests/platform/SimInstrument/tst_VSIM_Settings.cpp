@@ -20,10 +20,9 @@ struct ToolRunS
 
 ToolRunS runSimCtl(const QStringList& lstArguments)
 {
-    KestraTest::ProgramC oTool(KestraTest::simRoot(), KestraTest::binDir() + "/KestraSimCtl");
-    if (!oTool.start(lstArguments) || !oTool.waitForFinished())
-        return {-1, QString()};
-    return {oTool.exitCode(), oTool.output()};
+    ToolRunS oRun;
+    oRun.iExitCode = KestraTest::runSimCtl(lstArguments, &oRun.strOutput);
+    return oRun;
 }
 
 void forgetStoredSettings()

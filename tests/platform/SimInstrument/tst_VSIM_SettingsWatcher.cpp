@@ -42,14 +42,6 @@ private:
     int m_iId;
 };
 
-int runSimCtl(const QStringList& lstArguments)
-{
-    KestraTest::ProgramC oTool(KestraTest::simRoot(), KestraTest::binDir() + "/KestraSimCtl");
-    if (!oTool.start(lstArguments) || !oTool.waitForFinished())
-        return -1;
-    return oTool.exitCode();
-}
-
 } // namespace
 
 class SettingsWatcherTest : public QObject
@@ -76,7 +68,7 @@ private slots:
         for (const auto& rStep : aoSteps) {
             // A set that changes nothing still rewrites the file: wait until the watcher looked.
             const int iWakeUps = VSIM::TEST::settingsWatcherWakeUps();
-            runSimCtl(rStep.lstArguments);
+            KestraTest::runSimCtl(rStep.lstArguments);
             QVERIFY(oRecorder.waitForCalls(rStep.lstCallsAfter.size()));
             KestraTest::waitFor([iWakeUps] { return VSIM::TEST::settingsWatcherWakeUps() > iWakeUps; }, 200);
             QCOMPARE(oRecorder.calls(), rStep.lstCallsAfter);
