@@ -10,6 +10,9 @@
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
 struct ToolRunS
@@ -165,6 +168,24 @@ private slots:
             QCOMPARE(oRun.strOutput, rRun.strOutput);
             QCOMPARE(oRun.iExitCode, rRun.iExitCode);
         }
+    }
+
+    // Attachments queued by several processes at once are all kept.
+    void attachmentsFromSeveralProcessesAreAllQueued()
+    {
+        std::vector<std::unique_ptr<KestraTest::ProgramC>> vecTools;
+        for (int iType = 1; iType <= 6; ++iType) {
+            vecTools.push_back(std::make_unique<KestraTest::ProgramC>(KestraTest::simRoot(),
+                                                                      KestraTest::binDir() + "/KestraSimCtl"));
+            QVERIFY(vecTools.back()->start({"attach-device", QString::number(iType)}));
+        }
+        for (const auto& upTool : vecTools) {
+            QVERIFY(upTool->waitForFinished());
+            QCOMPARE(upTool->exitCode(), 0);
+        }
+        QStringList lstQueued = VSIM::SettingsC::textValue("Events/DeviceAttached").split(',');
+        lstQueued.sort();
+        QCOMPARE(lstQueued, QStringList({"1", "2", "3", "4", "5", "6"}));
     }
 
     void listShowsTheTableWithCurrentValues()
