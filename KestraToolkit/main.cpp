@@ -4,6 +4,8 @@
 #include "Ferrolib/BSS_SYS_Event.h"
 #include "Quillbase/CMN_InstanceLock.h"
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -59,10 +61,35 @@ int winMain(HINSTANCE hInstance, char* pszCommandLine, int iShowCommand)
     return iExitCode;
 }
 
+const char* const s_szHelp =
+    "Usage: KestraToolkit [/AUTOSTART] [/START_FW_LOADER]\n"
+    "The Vela40 toolkit, here the desktop simulator of the instrument.\n"
+    "\n"
+    "  /AUTOSTART        start in the stored application mode (SOFTWARE\\Kestra\\Startup,\n"
+    "                    value ApplicationMode; without one the toolkit runs without its GUI)\n"
+    "  /START_FW_LOADER  loader mode: no GUI, the loaders take uploads\n"
+    "  --help            this text\n"
+    "\n"
+    "Environment:\n"
+    "  KESTRA_SIM_ROOT       folder of everything the simulator reads or writes (registry/,\n"
+    "                        Documents/, run/); default: the user's folders\n"
+    "  KESTRA_TRACE=stderr   also write the traces to standard error (the log is in\n"
+    "                        Documents/KestraToolkit/Vela40/Logs/trace.log)\n"
+    "  KESTRA_PLATFORM_KIND  0 desktop simulator (default), 1 instrument\n"
+    "\n"
+    "A second start with the same KESTRA_SIM_ROOT brings the running toolkit's GUI to the front.\n"
+    "KestraSimCtl changes the simulated instrument while the toolkit runs (KestraSimCtl --help).\n";
+
 } // namespace
 
 int main(int iArgc, char** apArgv)
 {
+    for (int i = 1; i < iArgc; ++i) {
+        if (std::strcmp(apArgv[i], "--help") == 0 || std::strcmp(apArgv[i], "-h") == 0) {
+            std::fputs(s_szHelp, stdout);
+            return 0;
+        }
+    }
     // The narrow command line without the program name, as the platform hands it over.
     std::string strCommandLine;
     for (int i = 1; i < iArgc; ++i) {

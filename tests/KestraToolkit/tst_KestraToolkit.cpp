@@ -5,6 +5,7 @@
 #include "Ferrolib/BSS_SYS_Event.h"
 #include "Quillbase/CMN_InstanceLock.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -297,7 +298,11 @@ private slots:
     {
         QTemporaryDir oInstall;
         QVERIFY(QFile::copy(KestraTest::binDir() + "/KestraToolkit", oInstall.path() + "/KestraToolkit"));
-        QVERIFY(QFile::copy(KestraTest::binDir() + "/libKestraPlatform.so", oInstall.path() + "/libKestraPlatform.so"));
+        // The platform's libraries, which the launcher links, without the main module library.
+        for (const QString& strLibrary : QDir(KestraTest::binDir()).entryList({"lib*.so"}, QDir::Files)) {
+            if (strLibrary != QLatin1String("libKestraToolkitMain.so"))
+                QVERIFY(QFile::copy(KestraTest::binDir() + "/" + strLibrary, oInstall.path() + "/" + strLibrary));
+        }
         QFile(oInstall.path() + "/KestraToolkit").setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
         QTemporaryDir oRoot;
         KestraTest::ProgramC oProgram(oRoot.path(), oInstall.path() + "/KestraToolkit");

@@ -12,19 +12,10 @@
 
 namespace KestraTest {
 
-namespace {
-// The controller and the framework find their resources beside the program.
-const char* const kResourceFiles[] = {"KestraToolkitMainResources.rcc", "Vela40GUIResources.rcc"};
-} // namespace
-
 bool GuiPlatformC::start()
 {
-    for (const char* strFile : kResourceFiles) {
-        const QString strTarget = QCoreApplication::applicationDirPath() + "/" + strFile;
-        QFile::remove(strTarget);
-        if (!QFile::copy(binDir() + "/" + strFile, strTarget))
-            return false;
-    }
+    // The controller and the framework find their resources beside the program: the build puts
+    // copies beside the tests (shared by tests that run at once, so they are never removed here).
     QResource::registerResource(binDir() + "/Vela40GUIResources.rcc");
     m_upHelper = std::make_unique<KTX::ThreadSwitchHelperC>();
     m_upTask = std::make_unique<KTX::FirmwareStarterTaskC>(&m_oLoop);
@@ -46,8 +37,6 @@ void GuiPlatformC::stop()
     m_upFilter.reset();
     m_upTask.reset();
     m_upHelper.reset();
-    for (const char* strFile : kResourceFiles)
-        QFile::remove(QCoreApplication::applicationDirPath() + "/" + strFile);
 }
 
 V40::GUI::MainWindowC* existingMainWindow()

@@ -1,10 +1,10 @@
 // Simulator control: changes the simulated instrument while the toolkit runs and presses its
 // keys from outside. Works on the simulator root of KESTRA_SIM_ROOT.
-#include <windows.h>
+#include "KSC_SettingList.h"
 
-#include "Ferrolib/BSS_REG_NativeSettings.h"
 #include "Ferrolib/BSS_SIM_Simulator.h"
 #include "Ferrolib/BSS_SYS_Event.h"
+#include "SimInstrument/VSIM_Settings.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -15,11 +15,13 @@ namespace {
 
 int usage()
 {
-    QTextStream(stderr) << "usage: KestraSimCtl set KEY VALUE | get KEY | start-gui | level-key | set-event NAME\n"
-                           "                    | attach-device TYPE | key KEY...\n"
-                           "  KEY is Escape, Enter, Up, Down, Left, Right, Tab, F1..F6 or a digit.\n"
-                           "  KEY is a simulator setting such as Configuration/SDCard or Settings/PlatformKind;\n"
-                           "  'set' wakes a running toolkit so that it takes the change.\n";
+    QTextStream(stderr) << "usage: KestraSimCtl set SETTING VALUE | get SETTING | list [--markdown]\n"
+                           "                    | start-gui | level-key | set-event NAME | attach-device TYPE\n"
+                           "                    | key KEY...\n"
+                           "  SETTING is a simulator setting such as Configuration/SDCard or Sensor/TiltL ('list'\n"
+                           "  shows them all with unit, default, range and value); a running toolkit takes a\n"
+                           "  change at once.\n"
+                           "  KEY is Escape, Enter, Up, Down, Left, Right, Tab, F1..F6 or a digit.\n";
     return 2;
 }
 
@@ -64,6 +66,47 @@ int setEvent(const QString& strName)
     return 0;
 }
 
+// Refusals and failures are printed and end the tool with 1.
+int failed(const QString& strError)
+{
+    QTextStream(stderr) << strError << '\n';
+    return 1;
+}
+
+int setSetting(const QString& strKey, const QString& strValue)
+{
+    QString strError;
+    return VSIM::SettingsC::setValue(strKey, strValue, VSIM::WRITER_USER, &strError) ? 0 : failed(strError);
+}
+
+int getSetting(const QString& strKey)
+{
+    const VSIM::SettingS* pSetting = VSIM::findSetting(strKey);
+    if (!pSetting)
+        return failed(QStringLiteral("There is no simulator setting %1.").arg(strKey));
+    QTextStream(stdout) << VSIM::SettingsC::textValue(pSetting->strKey) << '\n';
+    return 0;
+}
+
+// Queued for the toolkit, which reports and takes them.
+int attachDevice(const QString& strType)
+{
+    bool bOk = false;
+    const int iType = strType.toInt(&bOk);
+    if (!bOk || iType < 0 || iType > 255)
+        return failed(QStringLiteral("A device type is a number from 0 to 255, not '%1'.").arg(strType));
+    QString strError;
+    const bool bQueued = VSIM::SettingsC::editValue(
+        QStringLiteral("Events/DeviceAttached"),
+        [iType](const QString& strPending) {
+            QStringList lstPending = strPending.split(',', Qt::SkipEmptyParts);
+            lstPending << QString::number(iType);
+            return lstPending.join(',');
+        },
+        VSIM::WRITER_INSTRUMENT, &strError);
+    return bQueued ? 0 : failed(strError);
+}
+
 } // namespace
 
 int main(int iArgc, char** apArgv)
@@ -73,35 +116,24 @@ int main(int iArgc, char** apArgv)
     if (lstArguments.isEmpty())
         return usage();
     const QString strCommand = lstArguments.first();
-    auto upSettings = BSS::REG::openNativeSettings(BSS::SIM::simulatorSettingsPath());
-    if (strCommand == QLatin1String("set") && lstArguments.size() == 3) {
-        upSettings->setValue(lstArguments.at(1), lstArguments.at(2));
-        upSettings->sync();
-        if (upSettings->status() != QSettings::NoError)
-            return 1;
-        return setEvent(QStringLiteral("Kestra_SimulatorChanged"));
+    if (strCommand == QLatin1String("set") && lstArguments.size() == 3)
+        return setSetting(lstArguments.at(1), lstArguments.at(2));
+    if (strCommand == QLatin1String("get") && lstArguments.size() == 2)
+        return getSetting(lstArguments.at(1));
+    if (strCommand == QLatin1String("list") && lstArguments.size() == 1) {
+        QTextStream(stdout) << KSC::settingList();
+        return 0;
     }
-    if (strCommand == QLatin1String("get") && lstArguments.size() == 2) {
-        if (!upSettings->contains(lstArguments.at(1)))
-            return 1;
-        QTextStream(stdout) << upSettings->value(lstArguments.at(1)).toString() << '\n';
+    if (strCommand == QLatin1String("list") && lstArguments.size() == 2 && lstArguments.at(1) == QLatin1String("--markdown")) {
+        QTextStream(stdout) << KSC::settingListMarkdown();
         return 0;
     }
     if (strCommand == QLatin1String("start-gui") && lstArguments.size() == 1)
         return setEvent(QStringLiteral("KestraToolkit_StartGui"));
     if (strCommand == QLatin1String("level-key") && lstArguments.size() == 1)
         return setEvent(QStringLiteral("Tessel_KeyEvent_Level"));
-    if (strCommand == QLatin1String("attach-device") && lstArguments.size() == 2) {
-        bool bOk = false;
-        lstArguments.at(1).toInt(&bOk);
-        if (!bOk)
-            return usage();
-        QStringList lstPending = upSettings->value(QStringLiteral("Events/DeviceAttached")).toString().split(',', Qt::SkipEmptyParts);
-        lstPending << lstArguments.at(1);
-        upSettings->setValue(QStringLiteral("Events/DeviceAttached"), lstPending.join(','));
-        upSettings->sync();
-        return setEvent(QStringLiteral("Kestra_SimulatorChanged"));
-    }
+    if (strCommand == QLatin1String("attach-device") && lstArguments.size() == 2)
+        return attachDevice(lstArguments.at(1));
     if (strCommand == QLatin1String("key") && lstArguments.size() >= 2)
         return pressKeys(lstArguments.mid(1));
     if (strCommand == QLatin1String("set-event") && lstArguments.size() == 2)

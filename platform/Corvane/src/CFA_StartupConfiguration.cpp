@@ -2,10 +2,9 @@
 
 #include "Ferrolib/BSS_REG_NativeSettings.h"
 #include "Ferrolib/BSS_Trace.h"
-#include "GuiControl.h"
+#include "Marrowlib/CMN_GuiRunner.h"
 #include "ModuleManager.h"
 #include "Quillbase/CMN_System.h"
-#include "Termination.h"
 
 #include <mutex>
 #include <QString>
@@ -56,7 +55,7 @@ StartupConfigurationC& StartupConfigurationC::instance()
 void StartupConfigurationC::setStartupRegistryKey(const wchar_t* pwszKey)
 {
     // The application's start-up begins here: from now on a termination signal closes it.
-    KestraPlatform::installTerminationHandlers();
+    CMN::installTerminationHandlers();
     std::unique_lock<std::mutex> oLock(startup().oMutex);
     startup().strStartupKey = QString::fromWCharArray(pwszKey ? pwszKey : L"");
 }
@@ -89,7 +88,7 @@ bool StartupConfigurationC::getApplicationMode(int& riMode)
 void StartupConfigurationC::initialize()
 {
     trace().write("Start-up: creating modules.\n");
-    KestraPlatform::ModuleManager::createAndInitModules();
+    CMDL::ModuleManager::createAndInitModules();
     for (int iDevice = 0; iDevice < 8; ++iDevice)
         CMN::createDefaultDirectories(iDevice);
 }
@@ -97,7 +96,7 @@ void StartupConfigurationC::initialize()
 void StartupConfigurationC::start()
 {
     trace().write("Start-up: starting modules.\n");
-    KestraPlatform::ModuleManager::startModules();
+    CMDL::ModuleManager::startModules();
     if (startup().iMode == APPLICATION_MODE_GUI)
         showGui();
 }
@@ -109,7 +108,7 @@ void StartupConfigurationC::showGui()
         trace().write("Loader mode: no GUI is shown; the loaders take uploads until the application stops.\n");
         return;
     }
-    if (KestraPlatform::GuiControl::show())
+    if (CMN::GuiRunnerC::show())
         trace().write("GUI shown.\n");
     else
         trace().write("Show GUI: no GUI loop registered or GUI shown already.\n");
@@ -117,7 +116,7 @@ void StartupConfigurationC::showGui()
 
 void StartupConfigurationC::hideGui()
 {
-    if (KestraPlatform::GuiControl::hide())
+    if (CMN::GuiRunnerC::hide())
         trace().write("GUI hidden.\n");
 }
 
@@ -131,8 +130,8 @@ void StartupConfigurationC::prepareStop()
 void StartupConfigurationC::stopApplication()
 {
     trace().write("Stopping application.\n");
-    KestraPlatform::GuiControl::hide();
-    KestraPlatform::ModuleManager::stopAndDestroyModules(kGuiStopWaitMs);
+    CMN::GuiRunnerC::hide();
+    CMDL::ModuleManager::stopAndDestroyModules(kGuiStopWaitMs);
 }
 
 } // namespace CFA

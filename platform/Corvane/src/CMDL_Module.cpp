@@ -55,14 +55,14 @@ bool registerModuleFactory(DWORD dwReason, HMODULE hModule, ModuleFactoryI* pFac
 {
     if (!hModule)
         return false;
-    return KestraPlatform::ModuleManager::registerFactory(dwReason == DLL_PROCESS_ATTACH, pFactory);
+    return ModuleManager::registerFactory(dwReason == DLL_PROCESS_ATTACH, pFactory);
 }
 
 bool registerModuleFactoryByName(DWORD dwReason, const char* strModuleName, ModuleFactoryI* pFactory)
 {
     if (!strModuleName || !*strModuleName)
         return false;
-    return KestraPlatform::ModuleManager::registerFactory(dwReason == DLL_PROCESS_ATTACH, pFactory);
+    return ModuleManager::registerFactory(dwReason == DLL_PROCESS_ATTACH, pFactory);
 }
 
 } // namespace CMDL

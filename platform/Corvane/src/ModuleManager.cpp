@@ -10,7 +10,7 @@
 #include <mutex>
 #include <utility>
 
-namespace KestraPlatform {
+namespace CMDL {
 namespace ModuleManager {
 
 namespace {
@@ -18,8 +18,8 @@ namespace {
 struct ModulesS
 {
     std::recursive_mutex oMutex;
-    QList<CMDL::ModuleFactoryI*> lstFactories;
-    QList<std::pair<CMDL::ModuleFactoryI*, CMDL::ModuleI*>> lstModules;
+    QList<ModuleFactoryI*> lstFactories;
+    QList<std::pair<ModuleFactoryI*, ModuleI*>> lstModules;
 };
 
 ModulesS& modules()
@@ -36,7 +36,7 @@ BSS::TraceChannelC& trace()
 
 } // namespace
 
-bool registerFactory(bool bRegister, CMDL::ModuleFactoryI* pFactory)
+bool registerFactory(bool bRegister, ModuleFactoryI* pFactory)
 {
     if (!pFactory)
         return false;
@@ -59,21 +59,21 @@ int factoryCount()
 void createAndInitModules()
 {
     std::lock_guard<std::recursive_mutex> oLock(modules().oMutex);
-    QList<CMDL::ModuleI*> lstCreated;
-    for (CMDL::ModuleFactoryI* pFactory : modules().lstFactories) {
+    QList<ModuleI*> lstCreated;
+    for (ModuleFactoryI* pFactory : modules().lstFactories) {
         bool bHasModule = false;
         for (const auto& rEntry : modules().lstModules)
             bHasModule = bHasModule || rEntry.first == pFactory;
         if (bHasModule)
             continue;
-        if (CMDL::ModuleI* pModule = pFactory->createModule()) {
+        if (ModuleI* pModule = pFactory->createModule()) {
             modules().lstModules.append({pFactory, pModule});
             lstCreated.append(pModule);
         }
     }
-    for (CMDL::ModuleI* pModule : lstCreated)
+    for (ModuleI* pModule : lstCreated)
         pModule->initModule(1);
-    for (CMDL::ModuleI* pModule : lstCreated)
+    for (ModuleI* pModule : lstCreated)
         pModule->registerServices(1);
     trace().write("%d module(s) created and initialised.\n", int(lstCreated.size()));
 }
@@ -87,7 +87,7 @@ void startModules()
 
 void stopAndDestroyModules(int iWaitMs)
 {
-    QList<std::pair<CMDL::ModuleFactoryI*, CMDL::ModuleI*>> lstModules;
+    QList<std::pair<ModuleFactoryI*, ModuleI*>> lstModules;
     {
         std::lock_guard<std::recursive_mutex> oLock(modules().oMutex);
         lstModules.swap(modules().lstModules);
@@ -124,4 +124,4 @@ int moduleCount()
 }
 
 } // namespace ModuleManager
-} // namespace KestraPlatform
+} // namespace CMDL

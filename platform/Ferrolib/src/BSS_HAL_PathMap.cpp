@@ -1,8 +1,7 @@
 #include "Ferrolib/BSS_HAL_PathMap.h"
 
-#include "Ferrolib/BSS_REG_NativeSettings.h"
-#include "Ferrolib/BSS_SIM_Simulator.h"
-#include "PlatformFolders.h"
+#include "SimInstrument/VSIM_Folders.h"
+#include "SimInstrument/VSIM_Settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,7 +55,7 @@ void PathMapWinPC::onPathMapInstalled()
 
 std::string PathMapWinPC::getBasePath() const
 {
-    return asDir(KestraPlatform::simDataDir());
+    return asDir(VSIM::simDataDir());
 }
 
 std::string PathMapWinPC::getDeviceRootPath(int iDevice) const
@@ -135,7 +134,7 @@ bool isDevicePresent(const std::string& strRootPath)
         return false;
     // The SD card is "inserted" by the simulator setting; internal memories are always there.
     if (strRoot == QDir::cleanPath(fromNative(getDeviceRootPath(DEVICE_SDCARD))))
-        return REG::openNativeSettings(SIM::simulatorSettingsPath())->value(QStringLiteral("Configuration/SDCard"), 1).toInt() == 1;
+        return VSIM::SettingsC::boolValue(QStringLiteral("Configuration/SDCard"));
     if (strRoot == QDir::cleanPath(fromNative(getDeviceRootPath(DEVICE_INTERNAL)))
         || strRoot == QDir::cleanPath(fromNative(getDeviceRootPath(DEVICE_FLASH))))
         return true;

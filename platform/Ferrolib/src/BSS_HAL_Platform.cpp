@@ -1,7 +1,6 @@
 #include "Ferrolib/BSS_HAL_Platform.h"
 
-#include "Ferrolib/BSS_REG_NativeSettings.h"
-#include "Ferrolib/BSS_SIM_Simulator.h"
+#include "SimInstrument/VSIM_Settings.h"
 
 namespace BSS {
 namespace HAL {
@@ -12,13 +11,14 @@ int getPlatformKind()
     const int iKind = qEnvironmentVariableIntValue("KESTRA_PLATFORM_KIND", &bOk);
     if (bOk)
         return iKind;
-    return REG::openNativeSettings(SIM::simulatorSettingsPath())->value(QStringLiteral("Settings/PlatformKind"), 0).toInt();
+    return VSIM::SettingsC::intValue(QStringLiteral("Settings/PlatformKind"));
 }
 
 bool isSwitchOn(const char* strSwitchName)
 {
+    // A switch the simulator does not know is off.
     const QString strKey = QStringLiteral("Switches/") + QString::fromLatin1(strSwitchName ? strSwitchName : "");
-    return REG::openNativeSettings(SIM::simulatorSettingsPath())->value(strKey, false).toBool();
+    return VSIM::findSetting(strKey) && VSIM::SettingsC::boolValue(strKey);
 }
 
 } // namespace HAL

@@ -1,67 +1,44 @@
 #include "Ferrolib/BSS_SIM_Simulator.h"
 
-#include "PlatformFolders.h"
-#include "WinInternal.h"
+#include "SimInstrument/VSIM_Folders.h"
+#include "SimInstrument/VSIM_Registry.h"
+
+#include <KestraWin.h>
 
 #include <QFile>
-
-#include <mutex>
 
 namespace BSS {
 namespace SIM {
 
-namespace {
-
-struct SimulatorS
-{
-    std::mutex oMutex;
-    QString strRegistryRoot = QStringLiteral("Software\\Kestra\\Vela40 Simulator");
-    HiveE eHive = HIVE_CURRENT_USER;
-};
-
-SimulatorS& simulator()
-{
-    static SimulatorS s_oSimulator;
-    return s_oSimulator;
-}
-
-} // namespace
-
 void setFileSystemRoot(const char* strPath)
 {
-    KestraPlatform::setSimDataDir(QFile::decodeName(strPath ? strPath : ""));
-    KestraPlatform::ensureDir(KestraPlatform::simDataDir());
+    VSIM::setSimDataDir(QFile::decodeName(strPath ? strPath : ""));
+    VSIM::ensureDir(VSIM::simDataDir());
 }
 
 QString fileSystemRoot()
 {
-    return KestraPlatform::simDataDir();
+    return VSIM::simDataDir();
 }
 
 void setRegistryRoot(HiveE eHive, const wchar_t* pwszKey)
 {
-    std::unique_lock<std::mutex> oLock(simulator().oMutex);
-    simulator().eHive = eHive;
-    simulator().strRegistryRoot = QString::fromWCharArray(pwszKey ? pwszKey : L"");
+    VSIM::setSimulatorRoot(eHive == HIVE_LOCAL_MACHINE, QString::fromWCharArray(pwszKey ? pwszKey : L""));
 }
 
 QString registryRoot()
 {
-    std::unique_lock<std::mutex> oLock(simulator().oMutex);
-    return simulator().strRegistryRoot;
+    return VSIM::simulatorRootKey();
 }
 
 HiveE registryRootHive()
 {
-    std::unique_lock<std::mutex> oLock(simulator().oMutex);
-    return simulator().eHive;
+    return VSIM::isSimulatorRootLocalMachine() ? HIVE_LOCAL_MACHINE : HIVE_CURRENT_USER;
 }
 
 QString simulatorSettingsPath()
 {
-    const QString strHive = registryRootHive() == HIVE_LOCAL_MACHINE ? QStringLiteral("HKEY_LOCAL_MACHINE")
-                                                                     : QStringLiteral("HKEY_CURRENT_USER");
-    return strHive + "\\" + registryRoot();
+    return VSIM::simulatorSettingsPath();
 }
 
 bool pressKey(const QString& strWindowTitle, int iQtKey)

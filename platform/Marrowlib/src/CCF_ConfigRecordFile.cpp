@@ -2,7 +2,7 @@
 
 #include "Ferrolib/BSS_HAL_DurableFile.h"
 #include "Ferrolib/BSS_Trace.h"
-#include "PlatformFolders.h"
+#include "SimInstrument/VSIM_Folders.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -65,7 +65,7 @@ ConfigRecordFileC::ConfigRecordFileC(const char (&acKind)[5], int iId1, int iId2
 
 QString ConfigRecordFileC::recordDir()
 {
-    return KestraPlatform::simDataDir() + "/Records";
+    return VSIM::simDataDir() + "/Records";
 }
 
 QString ConfigRecordFileC::filePath() const

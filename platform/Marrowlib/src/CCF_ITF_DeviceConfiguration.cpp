@@ -1,9 +1,8 @@
 #include "Marrowlib/CCF_ITF_DeviceConfiguration.h"
 
-#include "Ferrolib/BSS_REG_NativeSettings.h"
-#include "Ferrolib/BSS_SIM_Simulator.h"
 #include "Ferrolib/BSS_Trace.h"
-#include "SimulatorWatcher.h"
+#include "SimInstrument/VSIM_Settings.h"
+#include "SimInstrument/VSIM_SettingsWatcher.h"
 
 #include <mutex>
 
@@ -37,11 +36,11 @@ BSS::TraceChannelC& trace()
     return s_oTrace;
 }
 
+const QString kAttachedKey = QStringLiteral("Events/DeviceAttached");
+
 bool serviceEnabled()
 {
-    return BSS::REG::openNativeSettings(BSS::SIM::simulatorSettingsPath())
-        ->value(QStringLiteral("Configuration/DeviceService"), 1)
-        .toInt() == 1;
+    return VSIM::SettingsC::boolValue(QStringLiteral("Configuration/DeviceService"));
 }
 
 } // namespace
@@ -139,19 +138,30 @@ void DeviceServiceC::simulateDeviceState(int iDeviceType, int iState)
 
 int PortServiceC::port() const
 {
-    return TS_PORT_NO_HOTSHOE;
+    return VSIM::SettingsC::intValue(QStringLiteral("Devices/Port"));
 }
 
 namespace {
 
-// "Events/DeviceAttached" holds device types the simulator control tool attached.
+// The setting holds the device types that the simulator control tool attached; they are taken
+// in one step, so that one attached meanwhile is neither lost nor reported twice.
 void takeSimulatedAttachments(DeviceServiceC& rService)
 {
-    auto upSettings = BSS::REG::openNativeSettings(BSS::SIM::simulatorSettingsPath());
-    const QStringList lstTypes = upSettings->value(QStringLiteral("Events/DeviceAttached")).toString().split(',', Qt::SkipEmptyParts);
-    upSettings->remove(QStringLiteral("Events/DeviceAttached"));
-    upSettings->sync();
-    for (const QString& strType : lstTypes) {
+    if (VSIM::SettingsC::textValue(kAttachedKey).isEmpty())
+        return;
+    QString strTaken;
+    const bool bTaken = VSIM::SettingsC::editValue(
+        kAttachedKey,
+        [&strTaken](const QString& strPending) {
+            strTaken = strPending;
+            return QString();
+        },
+        VSIM::WRITER_INSTRUMENT);
+    if (!bTaken) {
+        trace().write("The attached devices cannot be taken from the simulator settings.\n");
+        return;
+    }
+    for (const QString& strType : strTaken.split(',', Qt::SkipEmptyParts)) {
         bool bOk = false;
         const int iType = strType.trimmed().toInt(&bOk);
         if (bOk)
@@ -165,7 +175,10 @@ DeviceServiceC* getDeviceService()
 {
     static DeviceServiceC s_oService;
     static const bool s_bWatching = [] {
-        KestraPlatform::SimulatorWatcher::addListener([] { takeSimulatedAttachments(s_oService); });
+        VSIM::SettingsWatcherC::subscribe([](const QStringList& lstChangedKeys) {
+            if (lstChangedKeys.contains(kAttachedKey))
+                takeSimulatedAttachments(s_oService);
+        });
         return true;
     }();
     (void)s_bWatching;

@@ -1,6 +1,6 @@
 #include "Marrowlib/CMN_GuiEventLoop.h"
 
-#include "GuiControl.h"
+#include "CMN_GuiRunnerInternal.h"
 
 #include <atomic>
 
@@ -24,7 +24,7 @@ bool GuiRegistryC::unregisterGuiEventLoop(GuiEventLoopI* pLoop)
     if (!pLoop || !s_pGuiEventLoop.compare_exchange_strong(pExpected, nullptr))
         return false;
     // A loop that goes away while shown is stopped first.
-    KestraPlatform::GuiControl::forgetLoop(pLoop);
+    forgetGuiLoop(pLoop);
     return true;
 }
 

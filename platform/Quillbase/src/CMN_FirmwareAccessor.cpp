@@ -1,8 +1,7 @@
 #include "Quillbase/CMN_FirmwareAccessor.h"
 
-#include "Ferrolib/BSS_REG_NativeSettings.h"
-#include "Ferrolib/BSS_SIM_Simulator.h"
 #include "Quillbase/LOD_LGE_LoaderRegistry.h"
+#include "SimInstrument/VSIM_Settings.h"
 
 namespace CMN {
 
@@ -45,11 +44,7 @@ LOD::LGE::LoaderRegistryC* FirmwareAccessorC::getLoaderRegistry()
 
 bool getFirmwareVersion(SDR::VersionRecordC& rVersion)
 {
-    const QString strVersion = BSS::REG::openNativeSettings(BSS::SIM::simulatorSettingsPath())
-                                   ->value(QStringLiteral("Settings/FirmwareVersion"),
-                                           QLatin1String(FIRMWARE_VERSION_DEFAULT))
-                                   .toString();
-    return rVersion.fromText(strVersion);
+    return rVersion.fromText(VSIM::SettingsC::textValue(QStringLiteral("Settings/FirmwareVersion")));
 }
 
 } // namespace CMN

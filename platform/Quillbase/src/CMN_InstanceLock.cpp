@@ -1,6 +1,6 @@
 #include "Quillbase/CMN_InstanceLock.h"
 
-#include "PlatformFolders.h"
+#include "SimInstrument/VSIM_Folders.h"
 
 #include <QFile>
 
@@ -16,8 +16,8 @@ InstanceLockC::InstanceLockC(const char* strName)
     : m_iFd(-1)
     , m_bHeldByOther(false)
 {
-    const QString strDir = KestraPlatform::runtimeDir() + "/locks";
-    KestraPlatform::ensureDir(strDir);
+    const QString strDir = VSIM::runtimeDir() + "/locks";
+    VSIM::ensureDir(strDir);
     const QByteArray baPath = QFile::encodeName(strDir + "/" + QString::fromLatin1(strName) + ".lock");
     m_iFd = ::open(baPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (m_iFd < 0)

@@ -1,11 +1,9 @@
 #include "Quillbase/CMN_System.h"
 
 #include "Ferrolib/BSS_HAL_ShutdownHook.h"
-#include "Ferrolib/BSS_REG_NativeSettings.h"
-#include "Ferrolib/BSS_SIM_Simulator.h"
 #include "Ferrolib/BSS_Trace.h"
 #include "Quillbase/CDT_FIL_PathMapDefaultDirectory.h"
-#include "Termination.h"
+#include "SimInstrument/VSIM_Settings.h"
 
 #include <QList>
 #include <mutex>
@@ -66,7 +64,6 @@ void onTerminationSignal(int iSignal)
 
 } // namespace
 
-// SIGTERM and SIGINT close the application as the platform would.
 void installTerminationHandlers()
 {
     static std::once_flag s_oOnce;
@@ -195,9 +192,7 @@ bool unregisterShutdownHook(BSS::HAL::ShutdownHookI* pHook)
 }
 
 PlatformStateC::PlatformStateC()
-    : m_iValue(BSS::REG::openNativeSettings(BSS::SIM::simulatorSettingsPath())
-                   ->value(QStringLiteral("Settings/PlatformState"), 0)
-                   .toInt())
+    : m_iValue(VSIM::SettingsC::intValue(QStringLiteral("Settings/PlatformState")))
 {
 }
 
@@ -207,12 +202,3 @@ int PlatformStateC::getValue() const
 }
 
 } // namespace CMN
-
-namespace KestraPlatform {
-
-void installTerminationHandlers()
-{
-    CMN::installTerminationHandlers();
-}
-
-} // namespace KestraPlatform

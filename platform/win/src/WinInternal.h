@@ -1,5 +1,6 @@
 #pragma once
 // Internals shared by the pieces of the desktop Win32 layer.
+#include <KestraWin.h>
 #include <windows.h>
 
 #include <QString>
@@ -14,12 +15,11 @@ HWND findLocalWindow(const QString& strClass, const QString& strTitle, bool bAny
 bool showLocalWindow(HWND hWnd, int iCmdShow);
 bool isLocalWindowZoomed(HWND hWnd);
 
-// Top-level Qt windows announced in the runtime folder (any process of this root).
-HWND findAnnouncedWindow(const QString& strTitle);
+// Top-level Qt windows announced in the runtime folder (any process of this root); finding one
+// and pressing keys in it are public (KestraWin.h).
 bool isAnnouncedWindow(HWND hWnd);
 bool isAnnouncedWindowZoomed(HWND hWnd);
 bool showAnnouncedWindow(HWND hWnd, int iCmdShow);
 bool foregroundAnnouncedWindow(HWND hWnd);
-bool pressKeyInAnnouncedWindow(HWND hWnd, int iQtKey);
 
 } // namespace KestraWin

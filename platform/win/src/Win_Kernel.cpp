@@ -1,7 +1,7 @@
 // Kernel events: eventfd for unnamed events, a FIFO in the runtime folder for named ones.
 #include <windows.h>
 
-#include "PlatformFolders.h"
+#include "SimInstrument/VSIM_Folders.h"
 
 #include <QFile>
 #include <QString>
@@ -71,8 +71,8 @@ HANDLE CreateEventW(void*, BOOL bManualReset, BOOL bInitialState, LPCWSTR pwszNa
             t_dwLastError = 123; // invalid name
             return nullptr;
         }
-        const QString strDir = KestraPlatform::runtimeDir() + "/events";
-        KestraPlatform::ensureDir(strDir);
+        const QString strDir = VSIM::runtimeDir() + "/events";
+        VSIM::ensureDir(strDir);
         const QByteArray baPath = QFile::encodeName(strDir + "/" + strName);
         if (::mkfifo(baPath.constData(), 0600) != 0 && errno != EEXIST) {
             delete pEvent;

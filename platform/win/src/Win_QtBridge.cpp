@@ -3,7 +3,7 @@
 // that a second start can find, restore and raise the GUI window.
 #include <windows.h>
 
-#include "PlatformFolders.h"
+#include "SimInstrument/VSIM_Folders.h"
 #include "WinInternal.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ constexpr quintptr kAnnouncedTag = quintptr(1) << 62;
 
 QString windowsDir()
 {
-    return KestraPlatform::runtimeDir() + "/windows";
+    return VSIM::runtimeDir() + "/windows";
 }
 
 QString announcementPath(qint64 iPid, int iNumber)
@@ -111,7 +111,7 @@ public:
     explicit WindowAnnouncerC(QObject* pParent)
         : QObject(pParent)
     {
-        KestraPlatform::ensureDir(windowsDir());
+        VSIM::ensureDir(windowsDir());
         const QByteArray baPath = QFile::encodeName(commandPath(QCoreApplication::applicationPid()));
         ::unlink(baPath.constData());
         if (::mkfifo(baPath.constData(), 0600) == 0)

@@ -1,7 +1,7 @@
 // Top-level window look-up, libraries, the command line, debug output and the shell.
 #include <windows.h>
 
-#include "Ferrolib/BSS_Trace.h"
+#include "SimInstrument/VSIM_TraceLog.h"
 #include "WinInternal.h"
 
 #include <QFile>
@@ -102,7 +102,7 @@ HMODULE LoadLibraryW(LPCWSTR pwszFileName)
             continue;
         if (void* pHandle = ::dlopen(QFile::encodeName(strCandidate).constData(), RTLD_NOW | RTLD_LOCAL))
             return static_cast<HMODULE>(pHandle);
-        BSS::traceLine(QStringLiteral("Loader"), QString::fromLocal8Bit(::dlerror()));
+        VSIM::traceLine(QStringLiteral("Loader"), QString::fromLocal8Bit(::dlerror()));
     }
     return nullptr;
 }
@@ -149,7 +149,7 @@ LPWSTR GetCommandLineW()
 
 void OutputDebugStringW(LPCWSTR pwszText)
 {
-    BSS::traceLine(QStringLiteral("Debug"), fromWide(pwszText));
+    VSIM::traceLine(QStringLiteral("Debug"), fromWide(pwszText));
 }
 
 HINSTANCE ShellExecuteW(HWND, LPCWSTR, LPCWSTR pwszFile, LPCWSTR pwszParameters, LPCWSTR pwszDirectory, int)

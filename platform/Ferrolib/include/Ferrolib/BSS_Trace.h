@@ -1,5 +1,7 @@
 #pragma once
 // Named trace channels of the platform log.
+#include "SimInstrument/VSIM_TraceLog.h"
+
 #include <QList>
 #include <QString>
 
@@ -25,20 +27,15 @@ private:
 enum TraceLevelE { TRACE_INFO = 0, TRACE_WARNING = 1, TRACE_ERROR = 2 };
 
 // Writes one finished line under a channel name (trailing line ends are dropped).
-void traceLine(const QString& strChannel, const QString& strText);
+using VSIM::traceLine;
 
 namespace TEST {
 
-struct TraceS
-{
-    QString strChannel;
-    QString strText;
-};
-
 // The most recent lines of this process (bounded), oldest first.
-QList<TraceS> traces();
-QStringList traceTexts(const QString& strChannel);
-void clearTraces();
+using VSIM::TEST::TraceS;
+using VSIM::TEST::traces;
+using VSIM::TEST::traceTexts;
+using VSIM::TEST::clearTraces;
 
 } // namespace TEST
 } // namespace BSS

@@ -28,9 +28,7 @@ private:
 };
 
 // The running firmware's version: the simulator setting "Settings/FirmwareVersion"
-// ("major.minor.build", FIRMWARE_VERSION_DEFAULT when unset); false when the setting is not a
-// version.
-constexpr const char* FIRMWARE_VERSION_DEFAULT = "1.0.0";
+// ("major.minor.build"); false when the setting is not a version.
 bool getFirmwareVersion(SDR::VersionRecordC& rVersion);
 
 } // namespace CMN

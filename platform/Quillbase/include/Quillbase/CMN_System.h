@@ -35,6 +35,9 @@ HWND receiverWindow();
 enum CloseCodeE { CLOSE_APPLICATION = 0, CLOSE_GUI_ONLY = 2 };
 // Code 2 stops only the GUI, any other code the application.
 bool closeApplication(int iCloseCode, int iReserved1, int iReserved2);
+// From now on SIGTERM and SIGINT close the application as the platform would (WM_CLOSE to the
+// receiver window, as soon as there is one). Called when the application's start-up begins.
+void installTerminationHandlers();
 
 void notifyShutdown(int iParam1, int iParam2);
 void notifyTaskEnd();

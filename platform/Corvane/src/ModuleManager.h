@@ -2,13 +2,12 @@
 // The platform's modules: created from the registered factories, driven through their life-cycle.
 
 namespace CMDL {
-class ModuleFactoryI;
-}
 
-namespace KestraPlatform {
+class ModuleFactoryI;
+
 namespace ModuleManager {
 
-bool registerFactory(bool bRegister, CMDL::ModuleFactoryI* pFactory);
+bool registerFactory(bool bRegister, ModuleFactoryI* pFactory);
 int factoryCount();
 // Creates a module from every registered factory that has none yet, initialises it and
 // registers its services.
@@ -19,4 +18,4 @@ void stopAndDestroyModules(int iWaitMs);
 int moduleCount();
 
 } // namespace ModuleManager
-} // namespace KestraPlatform
+} // namespace CMDL

@@ -1,4 +1,4 @@
-#include "PlatformFolders.h"
+#include "SimInstrument/VSIM_Folders.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +8,7 @@
 
 #include <unistd.h>
 
-namespace KestraPlatform {
+namespace VSIM {
 
 namespace {
 std::mutex s_oMutex;
@@ -70,4 +70,4 @@ bool ensureDir(const QString& strDir)
     return QDir().mkpath(strDir);
 }
 
-} // namespace KestraPlatform
+} // namespace VSIM

@@ -2,7 +2,7 @@
 // Where the desktop platform keeps what the instrument keeps on its own storage.
 #include <QString>
 
-namespace KestraPlatform {
+namespace VSIM {
 
 // KESTRA_SIM_ROOT, or empty when unset.
 QString simRoot();
@@ -18,4 +18,4 @@ void setSimDataDir(const QString& strDir);
 // Creates the folder with all parents; true when it exists afterwards.
 bool ensureDir(const QString& strDir);
 
-} // namespace KestraPlatform
+} // namespace VSIM

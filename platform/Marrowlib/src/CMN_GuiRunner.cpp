@@ -1,5 +1,6 @@
-#include "GuiControl.h"
+#include "Marrowlib/CMN_GuiRunner.h"
 
+#include "CMN_GuiRunnerInternal.h"
 #include "Marrowlib/CMN_GuiEventLoop.h"
 
 #include <mutex>
@@ -7,8 +8,7 @@
 
 #include <pthread.h>
 
-namespace KestraPlatform {
-namespace GuiControl {
+namespace CMN {
 
 namespace {
 
@@ -23,7 +23,7 @@ struct GuiThreadS
 
     std::mutex oMutex;
     std::thread oThread;
-    CMN::GuiEventLoopI* pRunning = nullptr;
+    GuiEventLoopI* pRunning = nullptr;
 };
 
 GuiThreadS& guiThread()
@@ -47,11 +47,11 @@ void stopLocked(GuiThreadS& rGui)
 
 } // namespace
 
-bool show()
+bool GuiRunnerC::show()
 {
     GuiThreadS& rGui = guiThread();
     std::lock_guard<std::mutex> oLock(rGui.oMutex);
-    CMN::GuiEventLoopI* pLoop = CMN::GuiRegistryC::guiEventLoop();
+    GuiEventLoopI* pLoop = GuiRegistryC::guiEventLoop();
     if (!pLoop || rGui.pRunning)
         return false;
     if (rGui.oThread.joinable())
@@ -64,7 +64,7 @@ bool show()
     return true;
 }
 
-bool hide()
+bool GuiRunnerC::hide()
 {
     GuiThreadS& rGui = guiThread();
     std::lock_guard<std::mutex> oLock(rGui.oMutex);
@@ -74,14 +74,7 @@ bool hide()
     return true;
 }
 
-bool isShown()
-{
-    GuiThreadS& rGui = guiThread();
-    std::lock_guard<std::mutex> oLock(rGui.oMutex);
-    return rGui.pRunning != nullptr;
-}
-
-void forgetLoop(CMN::GuiEventLoopI* pLoop)
+void forgetGuiLoop(GuiEventLoopI* pLoop)
 {
     GuiThreadS& rGui = guiThread();
     std::lock_guard<std::mutex> oLock(rGui.oMutex);
@@ -89,5 +82,4 @@ void forgetLoop(CMN::GuiEventLoopI* pLoop)
         stopLocked(rGui);
 }
 
-} // namespace GuiControl
-} // namespace KestraPlatform
+} // namespace CMN

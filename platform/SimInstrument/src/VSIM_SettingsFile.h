@@ -1,0 +1,16 @@
+#pragma once
+// The file behind the simulator's settings, shared by the readers, the writers and the watcher.
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+namespace VSIM {
+
+// Only a writer makes the folder: a reader must not bring back a root that is being removed.
+std::unique_ptr<QSettings> openSimulatorSettings(bool bForWriting);
+// A stored value as text (a value with commas may read back as a list).
+QString storedText(const QVariant& varStored);
+
+} // namespace VSIM
