@@ -1,6 +1,8 @@
 #include "Stadion/INS_CorrectionData.h"
 
 #include "Marrowlib/CCF_ConfigRecordFile.h"
+#include "Marrowlib/CCF_CorrectionDataNotification.h"
+#include "Stadion/INS_DistanceMeasurement.h"
 #include "Trigonel/GEO_Atmosphere.h"
 
 #include "Ferrolib/BSS_Trace.h"
@@ -124,7 +126,31 @@ int CorrectionDataC::store(const SDR::AtmosphericCorrectionC& rData) const
         return RC_NO_SUCH_INSTRUMENT;
     if (!isValid(rData))
         return RC_INVALID;
-    return recordFile().write(RECORD_VERSION, payloadOf(rData)) ? RC_OK : RC_WRITE_FAILED;
+    if (!recordFile().write(RECORD_VERSION, payloadOf(rData)))
+        return RC_WRITE_FAILED;
+    if (!CCF::reportCorrectionDataChanged())
+        trace().write("The change of the correction data could not be told to the other programs\n");
+    return RC_OK;
+}
+
+bool CorrectionDataC::changeAtmosphere(SDR::AtmosphericCorrectionC& rData, double dTemperature, double dPressure)
+{
+    double dHumidity = 0.0;
+    double dWetTemperature = 0.0;
+    if (!GEO::relativeHumidity(rData.getPressure(), rData.getWetTemperature(), rData.getDryTemperature(), dHumidity)
+        || !GEO::wetBulbTemperature(dPressure, dTemperature, dHumidity, dWetTemperature))
+        return false;
+    double dPpm = rData.getPpm();
+    if (rData.getFlags() & SDR::AtmosphericCorrectionC::FLAG_PPM_FROM_ATMOSPHERE) {
+        const double dWavelength = DistanceMeasurementC(1).getCorrectionWavelength();
+        if (!GEO::atmosphericPpm(dPressure, dTemperature, dWetTemperature, dWavelength, dPpm))
+            return false;
+    }
+    rData.setDryTemperature(dTemperature);
+    rData.setPressure(dPressure);
+    rData.setWetTemperature(dWetTemperature);
+    rData.setPpm(float(dPpm));
+    return true;
 }
 
 } // namespace INS

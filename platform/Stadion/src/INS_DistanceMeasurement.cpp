@@ -1,11 +1,9 @@
 #include "Stadion/INS_DistanceMeasurement.h"
 
-namespace INS {
+#include "SimInstrument/VSIM_Settings.h"
+#include "Trigonel/GEO_Atmosphere.h"
 
-namespace {
-// The red laser of the simulated distance meter.
-constexpr double CARRIER_WAVELENGTH = 0.658e-6;
-} // namespace
+namespace INS {
 
 DistanceMeasurementC::DistanceMeasurementC(int iInstrument)
     : m_iInstrument(iInstrument)
@@ -16,8 +14,17 @@ int DistanceMeasurementC::getCarrierWavelength(double& rdWavelength) const
 {
     if (m_iInstrument != 1)
         return RC_NO_SUCH_INSTRUMENT;
-    rdWavelength = CARRIER_WAVELENGTH;
+    // The simulated distance meter's setting is in micrometres.
+    rdWavelength = VSIM::SettingsC::doubleValue(QStringLiteral("EDM/CarrierWavelength")) * 1e-6;
     return RC_OK;
+}
+
+double DistanceMeasurementC::getCorrectionWavelength() const
+{
+    double dWavelength = 0.0;
+    if (getCarrierWavelength(dWavelength) != RC_OK || !GEO::isWavelengthValid(dWavelength))
+        return FALLBACK_WAVELENGTH;
+    return dWavelength;
 }
 
 } // namespace INS

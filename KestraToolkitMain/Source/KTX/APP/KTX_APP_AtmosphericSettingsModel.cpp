@@ -131,11 +131,7 @@ bool AtmosphericSettingsModelC::computePpm(double& rdPpm) const
     if (!doubleValue(KEY_TEMPERATURE, dTemperature) || !doubleValue(KEY_PRESSURE, dPressure)
         || !doubleValue(KEY_HUMIDITY, dHumidity) || !doubleValue(KEY_HEIGHT, dHeight))
         return false;
-    double dWavelength = FALLBACK_WAVELENGTH;
-    double dCarrier = 0.0;
-    if (INS::DistanceMeasurementC(INSTRUMENT).getCarrierWavelength(dCarrier) == INS::DistanceMeasurementC::RC_OK
-        && GEO::isWavelengthValid(dCarrier))
-        dWavelength = dCarrier;
+    const double dWavelength = INS::DistanceMeasurementC(INSTRUMENT).getCorrectionWavelength();
     double dWetTemperature = 0.0;
     double dPpm = 0.0;
     if (!GEO::wetBulbTemperature(dPressure, dTemperature, dHumidity, dWetTemperature)

@@ -28,9 +28,6 @@ public:
         KEY_USE_REFRACTION = 6
     };
 
-    // The carrier wavelength when the distance meter names none the atmosphere knows.
-    static constexpr double FALLBACK_WAVELENGTH = 7e-07;
-
     explicit AtmosphericSettingsModelC(QObject* parent = nullptr);
     ~AtmosphericSettingsModelC() override;
 

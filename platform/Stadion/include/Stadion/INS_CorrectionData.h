@@ -1,7 +1,8 @@
 #pragma once
 // The instrument's correction data: the atmospheric values that its distance meter corrects
 // measured distances with. Kept as a persistent record of the instrument; every program on the
-// instrument that changes it writes it here.
+// instrument that changes it writes it here, and every program hears of the change (Marrowlib's
+// correction-data notification).
 #include "Gaugelib/SDR_AtmosphericCorrection.h"
 
 #include <QString>
@@ -39,6 +40,11 @@ public:
     // every number finite.
     static bool isValid(const SDR::AtmosphericCorrectionC& rData);
     static QString recordPath();
+
+    // Other air for the data, as a program that measured it sets it: the relative humidity stays,
+    // and a ppm computed from the atmosphere follows. False, and the data unchanged, when the
+    // atmosphere has no values for that air.
+    static bool changeAtmosphere(SDR::AtmosphericCorrectionC& rData, double dTemperature, double dPressure);
 
 private:
     int m_iInstrument;

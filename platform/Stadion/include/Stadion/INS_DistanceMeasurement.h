@@ -18,6 +18,11 @@ public:
     // The wavelength of the light it measures with, in metres.
     int getCarrierWavelength(double& rdWavelength) const;
 
+    // The carrier wavelength that atmospheric corrections are computed for: the distance
+    // meter's, or 0.7 µm when it names none or one the atmosphere does not know.
+    static constexpr double FALLBACK_WAVELENGTH = 7e-07;
+    double getCorrectionWavelength() const;
+
 private:
     int m_iInstrument;
 };

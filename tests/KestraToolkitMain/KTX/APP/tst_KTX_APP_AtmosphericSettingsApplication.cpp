@@ -5,6 +5,7 @@
 #include "StateTestApplication.h"
 
 #include "KestraGuiPlatform.h"
+#include "KestraProcess.h"
 
 #include "KTX/APP/KTX_APP_AtmosphericSettingsApplication.h"
 #include "KTX/APP/KTX_APP_AtmosphericSettingsModel.h"
@@ -16,6 +17,7 @@
 #include "Marrowlib/CCF_ConfigRecordFile.h"
 #include "Marrowlib/CCF_CorrectionDataNotification.h"
 #include "Marrowlib/CCF_RefractionConfig.h"
+#include "SimInstrument/VSIM_Settings.h"
 #include "Stadion/INS_CorrectionData.h"
 #include "Trigonel/GEO_Atmosphere.h"
 #include "V40_GUI_ComboWidget.h"
@@ -135,18 +137,20 @@ bool prepare(const QString& strSetup)
     return strSetup == "factory";
 }
 
+// The simulator control tool, as another program on the instrument; true when it did what it was told.
+bool simulatorControl(const QStringList& lstArguments)
+{
+    KestraTest::ProgramC oSimCtl(KestraTest::simRoot(), KestraTest::binDir() + "/KestraSimCtl");
+    return oSimCtl.start(lstArguments) && oSimCtl.waitForFinished() && oSimCtl.exitCode() == 0;
+}
+
 // Another program on the instrument sets the temperature; the step returns once the screen
 // shows it (or after the time).
-void changeTemperatureOutside(double dTemperature)
+void changeTemperatureOutside(const QString& strTemperature)
 {
-    SDR::AtmosphericCorrectionC oData;
-    INS::CorrectionDataC(1).fetch(oData);
-    double dHumidity = 0.0;
-    GEO::relativeHumidity(oData.getPressure(), oData.getWetTemperature(), oData.getDryTemperature(), dHumidity);
-    const SDR::AtmosphericCorrectionC oChanged = correctionData(dTemperature, oData.getPressure(), dHumidity);
-    QVERIFY(INS::CorrectionDataC(1).store(oChanged) == 0);
-    const QString strShown = QString::number(dTemperature, 'f', 1) + " ";
-    KestraTest::waitFor([&] { return shownScreen().contains("|" + strShown); });
+    QVERIFY(simulatorControl({"correction", "temperature", strTemperature}));
+    const QString strShown = "|" + QString::number(strTemperature.toDouble(), 'f', 1) + " ";
+    KestraTest::waitFor([&] { return shownScreen().contains(strShown); });
 }
 
 const QMap<QString, int> s_mapKeys{{"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},   {"Left", Qt::Key_Left},
@@ -284,7 +288,7 @@ private slots:
         QTest::newRow("a change from outside shows at once; nothing to ask then")
             << "factory" << QStringList{"note", "outside 25", "note", "Escape"}
             << QStringList{strFactory, strTitle + "0.000 m|25.0 °C|1013.25 hPa|60.0 %|12.9 PPM|0.13|Yes"}
-            << "25.0|1013.25|60.0|0.0|0.13|Yes|0.13" << QStringList();
+            << "25.0|1013.25|60.0|12.9|0.13|Yes|0.13" << QStringList();
         QTest::newRow("damaged record: reported, OK stores the factory values shown")
             << "damaged" << QStringList{"note", "F6"} << QStringList{strFactory, strStored} << strFactoryRecord
             << QStringList{"0 == oCorrectionData.fetch( oData )"};
@@ -309,7 +313,7 @@ private slots:
             else if (strStep == "beeps")
                 oScript.call([&] { lstNotes << QStringLiteral("beeps: %1").arg(s_iBeeps); });
             else if (strStep.startsWith("outside "))
-                oScript.call([strStep] { changeTemperatureOutside(strStep.mid(8).toDouble()); });
+                oScript.call([strStep] { changeTemperatureOutside(strStep.mid(8)); });
             else if (s_mapKeys.contains(strStep))
                 oScript.call(StateTest::noteMessage(&lstNotes)).key(s_mapKeys.value(strStep));
             else
@@ -356,6 +360,19 @@ private slots:
         QCOMPARE(lstRows.size(), 7);
     }
 
+    // The simulator control tool stores no air the instrument cannot correct for.
+    void simulatorControlRefusesImpossibleAir()
+    {
+        QVERIFY(prepare("factory"));
+        QVERIFY(!simulatorControl({"correction", "pressure", "1290"}));
+        QVERIFY(!simulatorControl({"correction", "temperature", "71"}));
+        QVERIFY(!simulatorControl({"correction", "humidity", "50"}));
+        QCOMPARE(storedRecords(), QStringLiteral("none"));
+        QVERIFY(simulatorControl({"correction", "pressure", "898.75"}));
+        QCOMPARE(storedRecords(), QStringLiteral("12.0|898.75|60.0|32.4|0.13|Yes|0.13"));
+        removeRecords();
+    }
+
     // The model apart from its panel: what the ppm needs, which notifications reload, what a key
     // outside the table does, and the successor table outside the ways the keys take.
     void modelOutsideTheScreen()
@@ -382,6 +399,39 @@ private slots:
         QVERIFY(!pModel->isModified());
         pModel->OnValueChanged(7);
         QCOMPARE(KestraTest::assertTexts(), QStringList({"false"}));
+        KestraTest::clearReports();
+
+        // Thin, hot, humid air, where the carrier counts: one the atmosphere does not know is
+        // taken as 0.7 µm.
+        pModel->setValue(Model::KEY_PRESSURE, 289.8);
+        pModel->setValue(Model::KEY_TEMPERATURE, 70.0);
+        pModel->setValue(Model::KEY_HUMIDITY, 100.0);
+        const auto fnPpmAt = [&](double dMicrometres) {
+            double dWet = 0.0, dExpected = 0.0;
+            GEO::wetBulbTemperature(289.8, 70.0, 100.0, dWet);
+            GEO::atmosphericPpm(289.8, 70.0, dWet, dMicrometres * 1e-6, dExpected);
+            return dExpected;
+        };
+        for (const double dCarrier : {0.658, 0.85, 1.5, 0.3}) {
+            QVERIFY(VSIM::SettingsC::setValue("EDM/CarrierWavelength", dCarrier));
+            QVERIFY(pModel->computePpm(dPpm));
+            QVERIFY2(qAbs(dPpm - fnPpmAt(dCarrier > 1.1 || dCarrier < 0.4 ? 0.7 : dCarrier)) < 1e-5,
+                     qPrintable(QString::number(dCarrier)));
+        }
+        QVERIFY(qAbs(fnPpmAt(0.658) - fnPpmAt(0.7)) > 0.5);
+        QVERIFY(VSIM::SettingsC::setValue("EDM/CarrierWavelength", 0.658));
+
+        // The time of the change is the instrument's, which runs ten days ahead here.
+        QVERIFY(VSIM::SettingsC::setValue("Clock/Offset", 864000.0));
+        QVERIFY(pModel->store());
+        QVERIFY(VSIM::SettingsC::setValue("Clock/Offset", 0.0));
+        SDR::AtmosphericCorrectionC oStored;
+        QCOMPARE(INS::CorrectionDataC(1).fetch(oStored), 0);
+        const QDateTime oNow = QDateTime::currentDateTime();
+        const double dHostDays = QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC)
+                                     .msecsTo(QDateTime(oNow.date(), oNow.time(), Qt::UTC)) / 86400000.0;
+        QVERIFY2(qAbs(oStored.getTimeStamp() - dHostDays - 10.0) < 0.01, qPrintable(QString::number(oStored.getTimeStamp())));
+        removeRecords();
 
         KTX::APP::AtmosphericSettingsApplicationC oApplication;
         const int iDefault = KTX::APP::AtmosphericSettingsApplicationC::s_iExitCodeSetToDefault;
