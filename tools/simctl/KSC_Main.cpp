@@ -132,7 +132,7 @@ int changeCorrection(const QString& strQuantity, const QString& strValue)
         return failed(QStringLiteral("The stored correction data cannot be read."));
     const double dTemperature = bTemperature ? dValue : oData.getDryTemperature();
     const double dPressure = bTemperature ? oData.getPressure() : dValue;
-    if (!INS::CorrectionDataC::changeAtmosphere(oData, dTemperature, dPressure))
+    if (!INS::CorrectionDataC::changeAtmosphere(oData, dTemperature, dPressure) || !INS::CorrectionDataC::isValid(oData))
         return failed(QStringLiteral("The instrument corrects for %1 to %2 °C and for pressures of heights from %3 "
                                      "to %4 m; %5 %6 is refused.")
                           .arg(GEO::MIN_TEMPERATURE).arg(GEO::MAX_TEMPERATURE).arg(GEO::MIN_HEIGHT)

@@ -337,6 +337,7 @@ private slots:
     void screenFitsThePage()
     {
         QVERIFY(prepare("imperial"));
+        GuiKeyDriver::mainWindow()->grab().save(QCoreApplication::applicationDirPath() + "/SettingsWithAtmos.png");
         QList<QRect> lstRows;
         GuiKeyDriver::KeyScript oScript;
         oScript.call([&] {
