@@ -127,6 +127,8 @@ QList<SettingS> makeTable()
         integer("Measurement/FailCode", "number", "0", 0, 2147483647,
                 "error code of the failing measurements (decimal or 0x...); 0 = none"),
         number("EDM/CarrierWavelength", "µm", "0.658", 0.3, 1.6, "carrier wavelength of the distance meter"),
+        byInstrument(integer("Events/CorrectionDataChanged", "number", "0", 0, 2147483647,
+                             "changes of the correction data so far; each one tells the toolkit")),
 
         // Identity and versions, as the system information shows them.
         text("Identity/Model", "Vela40", ".{1,40}", "1 to 40 characters", "instrument model"),
