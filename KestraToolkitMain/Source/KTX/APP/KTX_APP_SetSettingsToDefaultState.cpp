@@ -1,0 +1,37 @@
+#include "KTX/APP/KTX_APP_SetSettingsToDefaultState.h"
+
+#include "V40_APP_ApplicationModelBase.h"
+#include "V40_GUI_SettingsModel.h"
+
+#include "Ferrolib/BSS_Assert.h"
+
+#define KTX_APP_REPORT(text) BSS_ASSERT_REPORT((text), "KTX_APP_SetSettingsToDefaultState", __LINE__)
+
+namespace KTX {
+namespace APP {
+
+SetSettingsToDefaultStateC::SetSettingsToDefaultStateC(QObject* parent)
+    : V40::APP::ApplicationStateBaseC(parent)
+{
+}
+
+SetSettingsToDefaultStateC::~SetSettingsToDefaultStateC() = default;
+
+void SetSettingsToDefaultStateC::execute()
+{
+    V40::APP::ApplicationModelBaseC* pModel = modelOrNull();
+    if (!pModel) {
+        KTX_APP_REPORT("pModel");
+        return;
+    }
+    V40::GUI::SettingsModelC* pSettingsModel = pModel->getSettingsModel(0);
+    if (!pSettingsModel) {
+        KTX_APP_REPORT("pSettingsModel");
+        return;
+    }
+    pSettingsModel->setToDefault();
+    OnSuccess();
+}
+
+} // namespace APP
+} // namespace KTX
