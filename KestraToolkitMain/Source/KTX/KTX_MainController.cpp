@@ -1,5 +1,7 @@
 #include "KTX/KTX_MainController.h"
 
+#include "KTX/APP/KTX_APP_CommunicationSettingsApplication.h"
+#include "KTX/APP/KTX_APP_DateTimeSettingsApplication.h"
 #include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
 #include "KTX/KTX_FirmwareStarterTask.h"
 #include "KTX/KTX_ThreadSwitchHelper.h"
@@ -178,6 +180,10 @@ void MainControllerC::buildRootMenu()
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_SETTINGS, TK::Menu_Settings, QStringLiteral(":/Images/settings.png")));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
         new APP::UnitSettingsApplicationC(), TK::Menu_Unit, QStringLiteral(":/Images/general.png"), nullptr));
+    pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::DateTimeSettingsApplicationC(), TK::Menu_DateTime, QStringLiteral(":/Images/datetime.png"), nullptr));
+    pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(new APP::CommunicationSettingsApplicationC(),
+                                                                    TK::Menu_Comm, QStringLiteral(":/Images/communication.png"), nullptr));
     MenuContainerC* pApps =
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_APPS, TK::Menu_Apps, QStringLiteral(":/Images/apps.png")));
     pApps->addComponent(new MenuContainerC(iText, TK::Menu_UPDATE, TK::Menu_Update, QStringLiteral(":/Images/update.png")));

@@ -1,19 +1,16 @@
 #pragma once
-// Puts the factory units on the unit settings screen; nothing is stored until the user accepts.
-#include "V40_APP_ApplicationStateBase.h"
+// The unit settings screen's factory units: see SetSettingsToDefaultStateC.
+#include "KTX/APP/KTX_APP_SetSettingsToDefaultState.h"
 
 namespace KTX {
 namespace APP {
 
-class UnitSettingsSetConfigurationToDefaultStateC : public V40::APP::ApplicationStateBaseC
+class UnitSettingsSetConfigurationToDefaultStateC : public SetSettingsToDefaultStateC
 {
     Q_OBJECT
 
 public:
-    explicit UnitSettingsSetConfigurationToDefaultStateC(QObject* parent = nullptr);
-    ~UnitSettingsSetConfigurationToDefaultStateC() override;
-
-    void execute() override;
+    using SetSettingsToDefaultStateC::SetSettingsToDefaultStateC;
 };
 
 } // namespace APP
