@@ -9,6 +9,7 @@
 #include "V40_LNG_TokenNames.h"
 
 #include "Ferrolib/BSS_Assert.h"
+#include "Ferrolib/BSS_Trace.h"
 #include "Marrowlib/CCF_ITF_DeviceProxy.h"
 
 #include <QHeaderView>
@@ -87,12 +88,16 @@ void CommunicationSettingsPortSelectionStateC::fillPortList(int iPreferredPort)
         return;
     m_pPortList->setRowCount(0);
     const CommunicationSettingsModelC::PortMapT& mapPorts = pModel->getPortDevices();
+    QStringList lstTexts;
     for (auto it = mapPorts.cbegin(); it != mapPorts.cend(); ++it) {
-        const int iRow = m_pPortList->addRow({CommunicationSettingsModelC::getPortText(*it.value())});
+        lstTexts << CommunicationSettingsModelC::getPortText(*it.value());
+        const int iRow = m_pPortList->addRow({lstTexts.last()});
         m_pPortList->item(iRow, 0)->setData(Qt::UserRole, it.key());
         if (it.key() == iPreferredPort)
             m_pPortList->setCurrentCell(iRow, 0);
     }
+    static BSS::TraceChannelC s_oTrace("CommunicationSettings");
+    s_oTrace.write("Ports: %s\n", qPrintable(lstTexts.join(QLatin1String(", "))));
     UpdateToSelection();
 }
 

@@ -30,10 +30,10 @@ QHash<int, QVariant> RS232SettingsModelC::recordValues(const CCF::ITF::SerialCon
         mapValues.insert(KEY_DATA_BITS, iDataBits);
     bool bTwoStopBits = false;
     if (rRecord.getTwoStopBits(bTwoStopBits))
-        mapValues.insert(KEY_STOP_BITS, bTwoStopBits);
+        mapValues.insert(KEY_STOP_BITS, int(bTwoStopBits));
     bool bRtsCts = false;
     if (rRecord.getRtsCtsHandshake(bRtsCts))
-        mapValues.insert(KEY_FLOW_CONTROL, bRtsCts);
+        mapValues.insert(KEY_FLOW_CONTROL, int(bRtsCts));
     return mapValues;
 }
 
@@ -48,7 +48,11 @@ bool RS232SettingsModelC::readValues()
         else
             setToDefault(iKey);
     }
-    return mapValues.size() == KEY_FLOW_CONTROL + 1;
+    // The defaults shown for fields that cannot be read are what OK is to store, so that
+    // confirming the screen repairs the record.
+    if (mapValues.size() != KEY_FLOW_CONTROL + 1)
+        markReadValuesUnstored();
+    return true;
 }
 
 bool RS232SettingsModelC::intValue(int iKey, int& riValue) const

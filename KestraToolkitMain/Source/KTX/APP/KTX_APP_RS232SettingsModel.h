@@ -1,7 +1,8 @@
 #pragma once
 // The serial parameters of the RS232 port, read from and written to the port's serial
 // configuration record. Parity is one value for the two flags of the record: 0 none, 1 odd,
-// 2 even.
+// 2 even. The flags of stop bits and flow control are 0 and 1: a value model compares an empty
+// text equal to false, so a bool would not replace the empty value a field starts with.
 #include "V40_GUI_SettingsModel.h"
 
 #include <QHash>
@@ -41,8 +42,8 @@ public:
     explicit RS232SettingsModelC(const QSharedPointer<CCF::ITF::RS232ProxyC>& spDeviceProxy, QObject* parent = nullptr);
     ~RS232SettingsModelC() override;
 
-    // A field that cannot be read shows its default; the others are still read, and the result
-    // is false.
+    // A field that cannot be read shows its default, and then every value counts as not stored;
+    // the others are still read.
     bool readValues() override;
     // Stops with false at the first field the record refuses; true when the record is committed.
     bool writeValues() override;

@@ -32,10 +32,10 @@ RS232SettingsPanelC::RS232SettingsPanelC(const QSharedPointer<CCF::ITF::RS232Pro
                   {V40::LNG::getTextToken(TK::CommunicationSettings_Even), int(Model::PARITY_EVEN)}},
                  mapDefaults.value(Model::KEY_PARITY));
     addChoiceRow(Model::KEY_DATA_BITS, TK::CommunicationSettings_DataBits, {{"7", 7}, {"8", 8}}, mapDefaults.value(Model::KEY_DATA_BITS));
-    addChoiceRow(Model::KEY_STOP_BITS, TK::CommunicationSettings_StopBits, {{"1", false}, {"2", true}},
+    addChoiceRow(Model::KEY_STOP_BITS, TK::CommunicationSettings_StopBits, {{"1", 0}, {"2", 1}},
                  mapDefaults.value(Model::KEY_STOP_BITS));
     addChoiceRow(Model::KEY_FLOW_CONTROL, TK::CommunicationSettings_FlowControl,
-                 {{strNone, false}, {V40::LNG::getTextToken(TK::CommunicationSettings_RTSCTS), true}},
+                 {{strNone, 0}, {V40::LNG::getTextToken(TK::CommunicationSettings_RTSCTS), 1}},
                  mapDefaults.value(Model::KEY_FLOW_CONTROL));
     loadValues();
 }
