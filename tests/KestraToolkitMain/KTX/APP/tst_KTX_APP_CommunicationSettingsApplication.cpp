@@ -3,6 +3,7 @@
 // selected port's device the active one, CONF opens the RS232 parameters (the port's serial
 // record) or the internal Bluetooth module's PIN (settings registry), a handle has nothing to
 // configure, and a stored PIN asks whether to restart.
+#include "SettingsMenuTest.h"
 #include "StateTestApplication.h"
 
 #include "KestraGuiPlatform.h"
@@ -110,22 +111,7 @@ QString activeDevice()
     return QStringLiteral("%1@%2").arg(strName).arg(iPort);
 }
 
-bool titleBecomes(const QString& strTitle)
-{
-    return KestraTest::waitFor([&] {
-        V40::GUI::MainWindowC* pMainWindow = KestraTest::existingMainWindow();
-        return pMainWindow && pMainWindow->isVisible() && GuiKeyDriver::title() == strTitle;
-    });
-}
 
-int indexOfCaption(const QList<V40::GUI::AbstractMenuComponentC*>& lstComponents, int iCaptionToken)
-{
-    for (int i = 0; i < lstComponents.size(); ++i) {
-        if (lstComponents.at(i)->getProperties().getCaptionToken() == iCaptionToken)
-            return i;
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -136,17 +122,8 @@ class CommunicationSettingsApplicationTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_oPlatform.start());
-        m_oPlatform.task().startGui();
-        QVERIFY(titleBecomes(QStringLiteral("MAIN MENU")));
-        V40::GUI::MenuContainerC* pRoot = m_oPlatform.controller().rootMenuContainer();
-        const int iSettings = indexOfCaption(pRoot->components(), 182);
-        QVERIFY(iSettings >= 0);
-        auto* pSettings = qobject_cast<V40::GUI::MenuContainerC*>(pRoot->components().at(iSettings));
-        m_iCommDigit = Qt::Key_1 + indexOfCaption(pSettings->components(), 187);
-        QVERIFY(m_iCommDigit >= Qt::Key_1);
-        GuiKeyDriver::pressKey(Qt::Key_1 + iSettings);
-        QVERIFY(titleBecomes(QStringLiteral("SETTINGS")));
+        m_iCommDigit = SettingsMenuTest::showSettingsMenu(m_oPlatform, 187);
+        QVERIFY(m_iCommDigit != 0);
     }
 
     void cleanupTestCase() { m_oPlatform.stop(); }

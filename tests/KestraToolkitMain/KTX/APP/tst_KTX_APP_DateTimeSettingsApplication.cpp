@@ -2,6 +2,7 @@
 // rows follow the instrument's clock until edited, F6 sets the clock only for an edit (through the
 // simulated instrument's clock offset, never the host's clock) and stores the date format only
 // when it was changed; a new format re-formats the date row at once.
+#include "SettingsMenuTest.h"
 #include "StateTestApplication.h"
 
 #include "KestraGuiPlatform.h"
@@ -98,22 +99,7 @@ void setInstrumentClock(double dDateTime)
     QVERIFY(VSIM::SettingsC::setValue(s_strOffsetKey, dOffset));
 }
 
-bool titleBecomes(const QString& strTitle)
-{
-    return KestraTest::waitFor([&] {
-        V40::GUI::MainWindowC* pMainWindow = KestraTest::existingMainWindow();
-        return pMainWindow && pMainWindow->isVisible() && GuiKeyDriver::title() == strTitle;
-    });
-}
 
-int indexOfCaption(const QList<V40::GUI::AbstractMenuComponentC*>& lstComponents, int iCaptionToken)
-{
-    for (int i = 0; i < lstComponents.size(); ++i) {
-        if (lstComponents.at(i)->getProperties().getCaptionToken() == iCaptionToken)
-            return i;
-    }
-    return -1;
-}
 
 QList<int> digitKeys(const QString& strDigits)
 {
@@ -132,17 +118,8 @@ class DateTimeSettingsApplicationTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_oPlatform.start());
-        m_oPlatform.task().startGui();
-        QVERIFY(titleBecomes(QStringLiteral("MAIN MENU")));
-        V40::GUI::MenuContainerC* pRoot = m_oPlatform.controller().rootMenuContainer();
-        const int iSettings = indexOfCaption(pRoot->components(), 182);
-        QVERIFY(iSettings >= 0);
-        auto* pSettings = qobject_cast<V40::GUI::MenuContainerC*>(pRoot->components().at(iSettings));
-        m_iDateTimeDigit = Qt::Key_1 + indexOfCaption(pSettings->components(), 186);
-        QVERIFY(m_iDateTimeDigit >= Qt::Key_1);
-        GuiKeyDriver::pressKey(Qt::Key_1 + iSettings);
-        QVERIFY(titleBecomes(QStringLiteral("SETTINGS")));
+        m_iDateTimeDigit = SettingsMenuTest::showSettingsMenu(m_oPlatform, 186);
+        QVERIFY(m_iDateTimeDigit != 0);
     }
 
     void cleanupTestCase() { m_oPlatform.stop(); }
@@ -245,34 +222,6 @@ private slots:
             QVERIFY2(dSecondsSince > -1.5 && dSecondsSince < 10.0, qPrintable(QString::number(dSecondsSince)));
         }
         QCOMPARE(KestraTest::assertTexts(), QStringList());
-    }
-
-    // The instrument's clock is the host's plus the offset; setting it changes the offset only.
-    void clockSetThroughTheOffset()
-    {
-        const double dHostBefore = QDateTime::currentMSecsSinceEpoch() / 1000.0;
-        BSS::SYS::DateTimeRecordC oRecord;
-        oRecord.setDate(2040, 2, 29);
-        oRecord.setTime(12, 0, 0);
-        QCOMPARE(oRecord.setSystemClock(), 0);
-        const double dOffset = VSIM::SettingsC::doubleValue(s_strOffsetKey);
-        const double dHostNow = QDateTime::currentMSecsSinceEpoch() / 1000.0;
-        QVERIFY(dHostNow - dHostBefore < 5.0);
-        CNV::DateTimeS sNow;
-        QVERIFY(CNV::splitDateTime(BSS::SYS::currentDateTime(), sNow));
-        QCOMPARE(QString::asprintf("%04d-%02d-%02d %02d:%02d", sNow.iYear, sNow.iMonth, sNow.iDay, sNow.iHour, sNow.iMinute),
-                 QStringLiteral("2040-02-29 12:00"));
-        QVERIFY(qAbs(dOffset) > 1.0);
-
-        // Invalid records are refused and change nothing.
-        for (const QList<int>& lstFields : QList<QList<int>>{{2041, 2, 29, 0, 0, 0}, {1999, 12, 31, 23, 59, 59},
-                                                             {2100, 1, 1, 0, 0, 0}, {2040, 1, 1, 24, 0, 0}}) {
-            oRecord.setDate(lstFields[0], lstFields[1], lstFields[2]);
-            oRecord.setTime(lstFields[3], lstFields[4], lstFields[5]);
-            QVERIFY(!oRecord.validate());
-            QCOMPARE(oRecord.setSystemClock(), int(BSS::SYS::DateTimeRecordC::RC_INVALID));
-        }
-        QCOMPARE(VSIM::SettingsC::doubleValue(s_strOffsetKey), dOffset);
     }
 
     void screenLooksFinished()
