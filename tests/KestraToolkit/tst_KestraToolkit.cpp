@@ -142,6 +142,17 @@ private slots:
                 << strKind
                 << QStringList{"1", "3", "Down", "F5", "1", "2", "3", "4", "Enter", "F6", "?2:Ports: RS232", "Escape"}
                 << "MESSAGE: Information: A reboot" << false << false;
+            // Settings > Atmos., a height of 20 m typed into the first row.
+            const QStringList lstAtmos{"1", "4", "2", "0", "Enter"};
+            QTest::addRow("%s: atmospheric settings", szKind)
+                << strKind << QStringList{"1", "4"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+            QTest::addRow("%s: atmospheric, exit question", szKind)
+                << strKind << lstAtmos + QStringList{"Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
+                << false;
+            QTest::addRow("%s: atmospheric, data stored", szKind)
+                << strKind << lstAtmos + QStringList{"F6"} << "MESSAGE: Information: Data stored" << false << true;
+            QTest::addRow("%s: atmospheric, not stored", szKind)
+                << strKind << lstAtmos + QStringList{"F6"} << "MESSAGE: Error: Data could not" << true << false;
         }
     }
 

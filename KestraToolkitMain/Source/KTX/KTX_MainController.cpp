@@ -1,5 +1,6 @@
 #include "KTX/KTX_MainController.h"
 
+#include "KTX/APP/KTX_APP_AtmosphericSettingsApplication.h"
 #include "KTX/APP/KTX_APP_CommunicationSettingsApplication.h"
 #include "KTX/APP/KTX_APP_DateTimeSettingsApplication.h"
 #include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
@@ -184,6 +185,8 @@ void MainControllerC::buildRootMenu()
         new APP::DateTimeSettingsApplicationC(), TK::Menu_DateTime, QStringLiteral(":/Images/datetime.png"), nullptr));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(new APP::CommunicationSettingsApplicationC(),
                                                                     TK::Menu_Comm, QStringLiteral(":/Images/communication.png"), nullptr));
+    pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::AtmosphericSettingsApplicationC(), TK::Menu_Atmos, QStringLiteral(":/Images/atmos.png"), nullptr));
     MenuContainerC* pApps =
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_APPS, TK::Menu_Apps, QStringLiteral(":/Images/apps.png")));
     pApps->addComponent(new MenuContainerC(iText, TK::Menu_UPDATE, TK::Menu_Update, QStringLiteral(":/Images/update.png")));

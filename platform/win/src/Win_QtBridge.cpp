@@ -211,7 +211,7 @@ private:
             // The instrument's keyboard always reaches the GUI.
             if (!pWidget->isActiveWindow())
                 pWidget->activateWindow();
-            // A key that types a character carries it, as from a keyboard, so that fields take it.
+            // Digits, the point and the minus are typed, as their keys type them.
             const QString strText = iKey >= 0x20 && iKey <= 0x7e ? QString(QChar(iKey)) : QString();
             qt_handleKeyEvent(pWidget->windowHandle(), QEvent::KeyPress, iKey, Qt::NoModifier, strText);
             qt_handleKeyEvent(pWidget->windowHandle(), QEvent::KeyRelease, iKey, Qt::NoModifier, strText);

@@ -1,17 +1,17 @@
 #pragma once
-// The defaults of the device being configured (its panel's settings model is registered
-// under 0): see SetSettingsToDefaultStateC.
-#include "KTX/APP/KTX_APP_SetSettingsToDefaultState.h"
+// Puts the defaults on the screen of the device being configured (its panel's settings model is
+// registered under 0); nothing is stored until the user accepts them.
+#include "KTX/APP/KTX_APP_SetToDefaultState.h"
 
 namespace KTX {
 namespace APP {
 
-class CommunicationSettingsSetConfigurationToDefaultStateC : public SetSettingsToDefaultStateC
+class CommunicationSettingsSetConfigurationToDefaultStateC : public SetToDefaultStateC
 {
     Q_OBJECT
 
 public:
-    using SetSettingsToDefaultStateC::SetSettingsToDefaultStateC;
+    using SetToDefaultStateC::SetToDefaultStateC;
 };
 
 } // namespace APP

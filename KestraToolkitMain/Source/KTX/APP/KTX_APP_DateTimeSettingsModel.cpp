@@ -9,7 +9,7 @@
 #include "V40_LNG_TokenNames.h"
 
 #include "Ferrolib/BSS_Assert.h"
-#include "Ferrolib/BSS_SYS_DateTime.h"
+#include "Ferrolib/BSS_HAL_DateTime.h"
 
 #define KTX_APP_REPORT(text) BSS_ASSERT_REPORT((text), "KTX_APP_DateTimeSettingsModel", __LINE__)
 
@@ -88,7 +88,7 @@ void DateTimeSettingsModelC::onTimeEdited()
 
 void DateTimeSettingsModelC::onTimerTick()
 {
-    const double dNow = BSS::SYS::currentDateTime();
+    const double dNow = BSS::HAL::currentDateTime();
     if (m_bDateFollowsClock) {
         setValue(KEY_DATE, dNow);
         setOriginalToCurrentValue(KEY_DATE);
@@ -138,7 +138,7 @@ bool DateTimeSettingsModelC::setClock()
         return false;
     const UTI::DateC oDate = UTI::DateC::fromDateTime(dDate);
     const UTI::TimeC oTime = UTI::TimeC::fromDateTime(dTime);
-    BSS::SYS::DateTimeRecordC oRecord;
+    BSS::HAL::DateTimeRecordC oRecord;
     oRecord.setDate(oDate.getYear(), oDate.getMonth(), oDate.getDay());
     oRecord.setTime(oTime.getHour(), oTime.getMinute(), oTime.getSecond());
     if (!oRecord.validate() || oRecord.setSystemClock() != 0)

@@ -2,14 +2,13 @@
 
 #include "KTX/APP/KTX_APP_DateTimeSettingsPanel.h"
 
-#include "V40_APP_ApplicationModelBase.h"
 #include "V40_LNG_TokenNames.h"
 
 namespace KTX {
 namespace APP {
 
 DateTimeSettingsStateC::DateTimeSettingsStateC(QObject* parent)
-    : PanelStateBaseC(V40::LNG::TK::DateTimeSettings_DATETIME, parent)
+    : SettingsPanelStateC(V40::LNG::TK::DateTimeSettings_DATETIME, NO_SET_TO_DEFAULT, parent)
 {
 }
 
@@ -23,11 +22,6 @@ DateTimeSettingsPanelC* DateTimeSettingsStateC::getSettingsPanel() const
 QWidget* DateTimeSettingsStateC::createPanel(QWidget* pPage)
 {
     return new DateTimeSettingsPanelC(pPage);
-}
-
-void DateTimeSettingsStateC::prepareShow()
-{
-    getModel()->addSettingsModel(0, getSettingsPanel()->getModel());
 }
 
 } // namespace APP

@@ -1,14 +1,14 @@
 #pragma once
 // The date and time screen: F6 sets what was edited, Escape leaves. The panel lives as long as
 // the state, so that coming back after a failed store shows the edited values.
-#include "KTX/APP/KTX_APP_PanelStateBase.h"
+#include "KTX/APP/KTX_APP_SettingsPanelState.h"
 
 namespace KTX {
 namespace APP {
 
 class DateTimeSettingsPanelC;
 
-class DateTimeSettingsStateC : public PanelStateBaseC
+class DateTimeSettingsStateC : public SettingsPanelStateC
 {
     Q_OBJECT
 
@@ -21,7 +21,6 @@ public:
 
 protected:
     QWidget* createPanel(QWidget* pPage) override;
-    void prepareShow() override;
 };
 
 } // namespace APP

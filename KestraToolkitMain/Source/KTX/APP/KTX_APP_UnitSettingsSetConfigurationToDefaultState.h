@@ -1,16 +1,16 @@
 #pragma once
-// The unit settings screen's factory units: see SetSettingsToDefaultStateC.
-#include "KTX/APP/KTX_APP_SetSettingsToDefaultState.h"
+// Puts the factory units on the unit settings screen; nothing is stored until the user accepts.
+#include "KTX/APP/KTX_APP_SetToDefaultState.h"
 
 namespace KTX {
 namespace APP {
 
-class UnitSettingsSetConfigurationToDefaultStateC : public SetSettingsToDefaultStateC
+class UnitSettingsSetConfigurationToDefaultStateC : public SetToDefaultStateC
 {
     Q_OBJECT
 
 public:
-    using SetSettingsToDefaultStateC::SetSettingsToDefaultStateC;
+    using SetToDefaultStateC::SetToDefaultStateC;
 };
 
 } // namespace APP

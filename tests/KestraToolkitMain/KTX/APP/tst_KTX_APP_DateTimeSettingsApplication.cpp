@@ -15,7 +15,7 @@
 #include "KTX/UTI/KTX_UTI_UnitConfig.h"
 #include "KTX/UTI/KTX_UTI_UnitConverter.h"
 
-#include "Ferrolib/BSS_SYS_DateTime.h"
+#include "Ferrolib/BSS_HAL_DateTime.h"
 #include "Pelletlib/CNV_DateTime.h"
 #include "SimInstrument/VSIM_Settings.h"
 #include "V40_GUI_ComboWidget.h"
@@ -95,7 +95,7 @@ double dateTime(int iYear, int iMonth, int iDay, int iHour, int iMinute, int iSe
 void setInstrumentClock(double dDateTime)
 {
     const double dOffset = VSIM::SettingsC::doubleValue(s_strOffsetKey)
-        + (dDateTime - BSS::SYS::currentDateTime()) * 86400.0;
+        + (dDateTime - BSS::HAL::currentDateTime()) * 86400.0;
     QVERIFY(VSIM::SettingsC::setValue(s_strOffsetKey, dOffset));
 }
 
@@ -218,7 +218,7 @@ private slots:
             const QDate oDate = oExpected.date();
             const QTime oTime = oExpected.time();
             const double dSet = dateTime(oDate.year(), oDate.month(), oDate.day(), oTime.hour(), oTime.minute(), oTime.second());
-            const double dSecondsSince = (BSS::SYS::currentDateTime() - dSet) * 86400.0;
+            const double dSecondsSince = (BSS::HAL::currentDateTime() - dSet) * 86400.0;
             QVERIFY2(dSecondsSince > -1.5 && dSecondsSince < 10.0, qPrintable(QString::number(dSecondsSince)));
         }
         QCOMPARE(KestraTest::assertTexts(), QStringList());

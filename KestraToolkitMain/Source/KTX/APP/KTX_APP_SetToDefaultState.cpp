@@ -1,23 +1,23 @@
-#include "KTX/APP/KTX_APP_SetSettingsToDefaultState.h"
+#include "KTX/APP/KTX_APP_SetToDefaultState.h"
 
 #include "V40_APP_ApplicationModelBase.h"
 #include "V40_GUI_SettingsModel.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
-#define KTX_APP_REPORT(text) BSS_ASSERT_REPORT((text), "KTX_APP_SetSettingsToDefaultState", __LINE__)
+#define KTX_APP_REPORT(text) BSS_ASSERT_REPORT((text), "KTX_APP_SetToDefaultState", __LINE__)
 
 namespace KTX {
 namespace APP {
 
-SetSettingsToDefaultStateC::SetSettingsToDefaultStateC(QObject* parent)
+SetToDefaultStateC::SetToDefaultStateC(QObject* parent)
     : V40::APP::ApplicationStateBaseC(parent)
 {
 }
 
-SetSettingsToDefaultStateC::~SetSettingsToDefaultStateC() = default;
+SetToDefaultStateC::~SetToDefaultStateC() = default;
 
-void SetSettingsToDefaultStateC::execute()
+void SetToDefaultStateC::execute()
 {
     V40::APP::ApplicationModelBaseC* pModel = modelOrNull();
     if (!pModel) {

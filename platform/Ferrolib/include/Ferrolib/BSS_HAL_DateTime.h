@@ -2,10 +2,11 @@
 // The instrument's clock. On the desktop it runs at a fixed offset from the host's clock (the
 // simulator setting Clock/Offset); setting the instrument's clock changes only that offset, so
 // the host's clock is never touched and the time set survives a restart.
-namespace BSS {
-namespace SYS {
 
-// Now, as a date-time number of Pelletlib (CNV::joinDateTime).
+namespace BSS {
+namespace HAL {
+
+// Now, as the platform's date-time number (days since 2000-01-01 00:00:00, local instrument time).
 double currentDateTime();
 
 // A date and a time of day to set the clock to.
@@ -35,5 +36,5 @@ private:
     int m_iSecond = -1;
 };
 
-} // namespace SYS
+} // namespace HAL
 } // namespace BSS

@@ -1,40 +1,39 @@
-#include "Ferrolib/BSS_SYS_DateTime.h"
+#include "Ferrolib/BSS_HAL_DateTime.h"
 
 #include "Ferrolib/BSS_Trace.h"
-#include "Pelletlib/CNV_DateTime.h"
 
 #include "SimInstrument/VSIM_Settings.h"
 
-#include <QDate>
 #include <QDateTime>
 
 namespace BSS {
-namespace SYS {
+namespace HAL {
 
 namespace {
 
 const QString kOffsetKey = QStringLiteral("Clock/Offset");
 constexpr double kSecondsPerDay = 86400.0;
 
-// The host's local time as a date-time number, to the millisecond.
-double hostDateTime()
+// Seconds from 2000-01-01 00:00:00 to a local date and time. Both ends are taken as UTC so that no
+// time zone or daylight saving change enters the difference.
+double secondsSince2000(const QDate& oDate, const QTime& oTime)
+{
+    static const QDateTime s_oEpoch(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC);
+    return double(s_oEpoch.msecsTo(QDateTime(oDate, oTime, Qt::UTC))) / 1000.0;
+}
+
+double hostSecondsSince2000()
 {
     const QDateTime oNow = QDateTime::currentDateTime();
-    CNV::DateTimeS sNow;
-    sNow.iYear = oNow.date().year();
-    sNow.iMonth = oNow.date().month();
-    sNow.iDay = oNow.date().day();
-    sNow.iHour = oNow.time().hour();
-    sNow.iMinute = oNow.time().minute();
-    sNow.iSecond = oNow.time().second();
-    return CNV::joinDateTime(sNow) + oNow.time().msec() / (1000.0 * kSecondsPerDay);
+    return secondsSince2000(oNow.date(), oNow.time());
 }
 
 } // namespace
 
 double currentDateTime()
 {
-    return hostDateTime() + VSIM::SettingsC::doubleValue(kOffsetKey) / kSecondsPerDay;
+    // The simulated instrument's clock runs apart from the host's, which is never set.
+    return (hostSecondsSince2000() + VSIM::SettingsC::doubleValue(kOffsetKey)) / kSecondsPerDay;
 }
 
 void DateTimeRecordC::setDate(int iYear, int iMonth, int iDay)
@@ -53,8 +52,8 @@ void DateTimeRecordC::setTime(int iHour, int iMinute, int iSecond)
 
 bool DateTimeRecordC::validate() const
 {
-    return m_iYear >= FIRST_YEAR && m_iYear <= LAST_YEAR && QDate::isValid(m_iYear, m_iMonth, m_iDay) && m_iHour >= 0
-        && m_iHour <= 23 && m_iMinute >= 0 && m_iMinute <= 59 && m_iSecond >= 0 && m_iSecond <= 59;
+    return m_iYear >= FIRST_YEAR && m_iYear <= LAST_YEAR && QDate::isValid(m_iYear, m_iMonth, m_iDay)
+        && QTime::isValid(m_iHour, m_iMinute, m_iSecond);
 }
 
 int DateTimeRecordC::setSystemClock() const
@@ -62,14 +61,8 @@ int DateTimeRecordC::setSystemClock() const
     static TraceChannelC s_oTrace("Clock");
     if (!validate())
         return RC_INVALID;
-    CNV::DateTimeS sTarget;
-    sTarget.iYear = m_iYear;
-    sTarget.iMonth = m_iMonth;
-    sTarget.iDay = m_iDay;
-    sTarget.iHour = m_iHour;
-    sTarget.iMinute = m_iMinute;
-    sTarget.iSecond = m_iSecond;
-    const double dOffset = (CNV::joinDateTime(sTarget) - hostDateTime()) * kSecondsPerDay;
+    const double dOffset =
+        secondsSince2000(QDate(m_iYear, m_iMonth, m_iDay), QTime(m_iHour, m_iMinute, m_iSecond)) - hostSecondsSince2000();
     QString strError;
     if (!VSIM::SettingsC::setValue(kOffsetKey, dOffset, VSIM::WRITER_INSTRUMENT, &strError)) {
         s_oTrace.write("The clock cannot be set: %s\n", qPrintable(strError));
@@ -80,5 +73,5 @@ int DateTimeRecordC::setSystemClock() const
     return 0;
 }
 
-} // namespace SYS
+} // namespace HAL
 } // namespace BSS

