@@ -5,6 +5,7 @@
 #include "Ferrolib/BSS_SYS_Event.h"
 #include "Quillbase/CMN_InstanceLock.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -17,6 +18,28 @@ bool pressKeys(const QString& strRoot, const QStringList& lstKeys)
 {
     KestraTest::ProgramC oSimCtl(strRoot, KestraTest::binDir() + "/KestraSimCtl");
     return oSimCtl.start(QStringList{"key"} + lstKeys) && oSimCtl.waitForFinished() && oSimCtl.exitCode() == 0;
+}
+
+// Presses the keys one after the other; "?N:text" waits until the trace had the text N times.
+bool pressEach(KestraTest::ProgramC& rProgram, const QString& strRoot, const QStringList& lstKeys)
+{
+    for (const QString& strKey : lstKeys) {
+        const bool bDone = strKey.startsWith('?')
+            ? rProgram.waitForText(strKey.section(':', 1), 10000, strKey.mid(1).section(':', 0, 0).toInt())
+            : pressKeys(strRoot, {strKey});
+        if (!bDone)
+            return false;
+    }
+    return true;
+}
+
+// The instrument's clock shows this time of the host's day from now on.
+bool setInstrumentTime(const QString& strRoot, const QTime& oTime)
+{
+    const qint64 iOffset = QDateTime::currentDateTime().secsTo(QDateTime(QDate::currentDate(), oTime));
+    KestraTest::ProgramC oSimCtl(strRoot, KestraTest::binDir() + "/KestraSimCtl");
+    return oSimCtl.start({"set", "Clock/Offset", QString::number(iOffset)}) && oSimCtl.waitForFinished()
+        && oSimCtl.exitCode() == 0;
 }
 
 // The main menu is up, in the active window, once its first tile got the focus.
@@ -106,10 +129,23 @@ private slots:
                                                       << "MESSAGE: Information: Data stored" << false << true;
             QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"1", "1", "Down", "Right", "F6"}
                                                      << "MESSAGE: Error: Data could not" << true << false;
-            // Settings > Atmos., a height of 20 m typed into the first row.
-            const QStringList lstAtmos{"1", "2", "2", "0", "Enter"};
-            QTest::addRow("%s: atmospheric settings", szKind)
+            QTest::addRow("%s: date and time", szKind)
                 << strKind << QStringList{"1", "2"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+            QTest::addRow("%s: date and time, exit question", szKind)
+                << strKind << QStringList{"1", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "1", "Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
+                << false;
+            QTest::addRow("%s: port selection", szKind) << strKind << QStringList{"1", "3"} << "Ports: RS232" << false << false;
+            QTest::addRow("%s: RS232 settings", szKind) << strKind << QStringList{"1", "3", "F5"} << strUnit << false << false;
+            QTest::addRow("%s: Bluetooth PIN", szKind)
+                << strKind << QStringList{"1", "3", "Down", "F5"} << "GOT FOCUS: V40::GUI::ValueWidgetC" << false << false;
+            QTest::addRow("%s: restart question", szKind)
+                << strKind
+                << QStringList{"1", "3", "Down", "F5", "1", "2", "3", "4", "Enter", "F6", "?2:Ports: RS232", "Escape"}
+                << "MESSAGE: Information: A reboot" << false << false;
+            // Settings > Atmos., a height of 20 m typed into the first row.
+            const QStringList lstAtmos{"1", "4", "2", "0", "Enter"};
+            QTest::addRow("%s: atmospheric settings", szKind)
+                << strKind << QStringList{"1", "4"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
             QTest::addRow("%s: atmospheric, exit question", szKind)
                 << strKind << lstAtmos + QStringList{"Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
                 << false;
@@ -139,8 +175,8 @@ private slots:
         oProgram.setEnvironment(QStringLiteral("KESTRA_PLATFORM_KIND"), strKind);
         QVERIFY(oProgram.start());
         QVERIFY(oProgram.waitForText(kMainMenuShown));
-        for (const QString& strKey : lstKeys)
-            QVERIFY(pressKeys(oRoot.path(), {strKey}));
+        QVERIFY(setInstrumentTime(oRoot.path(), QTime(7, 8, 9)));
+        QVERIFY(pressEach(oProgram, oRoot.path(), lstKeys));
         QVERIFY(oProgram.waitForText(strShown));
 
         QElapsedTimer oTimer;
@@ -153,6 +189,54 @@ private slots:
         QCOMPARE(oProgram.exitCode(), 0);
         QVERIFY(!oProgram.output().contains("ASSERT"));
         QCOMPARE(QDir(strRecords).entryList(QDir::Files).size() > 0, bStored);
+    }
+
+    // The time set in Date/Time is the instrument's from then on: it ticks on after a restart.
+    // The host's clock is not touched (the instrument's runs at an offset from it).
+    void clockSetKeepsTickingAfterRestart()
+    {
+        QTemporaryDir oRoot;
+        {
+            KestraTest::ProgramC oProgram(oRoot.path());
+            QVERIFY(oProgram.start());
+            QVERIFY(oProgram.waitForText(kMainMenuShown));
+            QVERIFY(pressEach(oProgram, oRoot.path(), {"1", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "0", "3", "0", "4", "0", "5", "Enter", "F6"}));
+            QVERIFY(oProgram.waitForText("Clock set to "));
+            QVERIFY(oProgram.waitForText("MESSAGE: Information: Data stored"));
+            oProgram.terminate();
+            QVERIFY(oProgram.waitForFinished());
+            QCOMPARE(oProgram.exitCode(), 0);
+        }
+        KestraTest::ProgramC oAgain(oRoot.path());
+        QVERIFY(oAgain.start());
+        QVERIFY(oAgain.waitForText(kMainMenuShown));
+        QVERIFY(pressEach(oAgain, oRoot.path(), {"1", "2"}));
+        // The time row shows the clock, one second after the other.
+        QVERIFY(oAgain.waitForText("MODEL value changed (''): widget: 03:04:"));
+        const QString strFirst = oAgain.output().section("MODEL value changed (''): widget: 03:04:", -1).left(2);
+        QVERIFY(oAgain.waitForText("widget: 03:04:", 10000, 3));
+        QVERIFY(!oAgain.output().section("widget: 03:04:", -1).startsWith(strFirst));
+        oAgain.terminate();
+        QVERIFY(oAgain.waitForFinished());
+        QVERIFY(!oAgain.output().contains("ASSERT"));
+    }
+
+    // A new PIN is taken by the Bluetooth module only when it starts: the toolkit asks, and YES
+    // restarts the instrument (the simulator goes down and stays down).
+    void restartAfterANewPin()
+    {
+        QTemporaryDir oRoot;
+        KestraTest::ProgramC oProgram(oRoot.path());
+        QVERIFY(oProgram.start());
+        QVERIFY(oProgram.waitForText(kMainMenuShown));
+        QVERIFY(pressEach(oProgram, oRoot.path(),
+                          {"1", "3", "Down", "F5", "2", "4", "6", "8", "Enter", "F6", "?2:Ports: RS232", "Escape"}));
+        QVERIFY(oProgram.waitForText("MESSAGE: Information: A reboot is required"));
+        QVERIFY(pressKeys(oRoot.path(), {"F6"}));
+        QVERIFY(oProgram.waitForFinished());
+        QCOMPARE(oProgram.exitCode(), 0);
+        QVERIFY(oProgram.output().contains("Restart of the instrument requested."));
+        QVERIFY(!oProgram.output().contains("ASSERT"));
     }
 
     // Without a GUI there is nothing to wait for: the stop takes no time.

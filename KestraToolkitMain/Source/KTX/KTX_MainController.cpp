@@ -1,6 +1,8 @@
 #include "KTX/KTX_MainController.h"
 
 #include "KTX/APP/KTX_APP_AtmosphericSettingsApplication.h"
+#include "KTX/APP/KTX_APP_CommunicationSettingsApplication.h"
+#include "KTX/APP/KTX_APP_DateTimeSettingsApplication.h"
 #include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
 #include "KTX/KTX_FirmwareStarterTask.h"
 #include "KTX/KTX_ThreadSwitchHelper.h"
@@ -179,6 +181,10 @@ void MainControllerC::buildRootMenu()
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_SETTINGS, TK::Menu_Settings, QStringLiteral(":/Images/settings.png")));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
         new APP::UnitSettingsApplicationC(), TK::Menu_Unit, QStringLiteral(":/Images/general.png"), nullptr));
+    pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::DateTimeSettingsApplicationC(), TK::Menu_DateTime, QStringLiteral(":/Images/datetime.png"), nullptr));
+    pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(new APP::CommunicationSettingsApplicationC(),
+                                                                    TK::Menu_Comm, QStringLiteral(":/Images/communication.png"), nullptr));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
         new APP::AtmosphericSettingsApplicationC(), TK::Menu_Atmos, QStringLiteral(":/Images/atmos.png"), nullptr));
     MenuContainerC* pApps =

@@ -159,6 +159,12 @@ bool closeApplication(int iCloseCode, int, int)
     return PostMessageW(hReceiver, WM_CLOSE, 0, 0) != FALSE;
 }
 
+bool restartInstrument()
+{
+    trace().write("Restart of the instrument requested.\n");
+    return closeApplication(CLOSE_APPLICATION, 0, 0);
+}
+
 void notifyShutdown(int iParam1, int iParam2)
 {
     QList<BSS::HAL::ShutdownHookI*> lstHooks;

@@ -54,4 +54,12 @@ inline std::function<void()> noteMessage(QStringList* pMessages)
     };
 }
 
+// For KeyScript::waitUntil(): no message is shown that closes by itself ("Data stored ..."), so
+// that the next key reaches the screen behind it.
+inline bool noTimedMessage()
+{
+    auto* pPanel = qobject_cast<V40::GUI::MessagePanelC*>(GuiKeyDriver::mainWindow()->contentBar());
+    return !pPanel || !pPanel->isVisible() || pPanel->buttonSet() != V40::GUI::MessagePanelC::BUTTONS_NONE;
+}
+
 } // namespace StateTest
