@@ -30,8 +30,6 @@ namespace APP {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kOneGon = kPi / 200.0;
 // Room for the field's frame and cursor beside its text, and between caption and value.
 constexpr int kFieldPadding = 14;
 constexpr int kCaptionGap = 12;
@@ -148,13 +146,14 @@ LevelLaserPlummetPanelC::~LevelLaserPlummetPanelC() = default;
 
 V40::GUI::HLabeledWidgetC* LevelLaserPlummetPanelC::newAngleRow(int iLabelToken, const QVariant& rvarAngleUnit)
 {
-    auto* pField = new GUI::UnitWidgetC(UTI::Q_Angle, rvarAngleUnit, -kPi, kPi, angleDecimals(rvarAngleUnit.toInt()));
+    const double dLimit = LevelWidgetC::MAX_VALID_INCLINATION;
+    auto* pField = new GUI::UnitWidgetC(UTI::Q_Angle, rvarAngleUnit, -dLimit, dLimit, angleDecimals(rvarAngleUnit.toInt()));
     pField->setMode(V40::GUI::AbstractValueWidgetC::MODE_DISPLAY_ONLY);
     auto* pRow = new V40::GUI::HLabeledWidgetC(V40::LNG::getTextToken(iLabelToken), pField, this);
     // As wide as the widest value it shows (in the panel's font): values are shown up to 1 gon
     // either way.
     if (QLineEdit* pEditor = pField->getLineEdit()) {
-        const QString strWidest = pField->modelToDisplayValue(-kOneGon).toString();
+        const QString strWidest = pField->modelToDisplayValue(-dLimit).toString();
         pField->setFixedWidth(QFontMetrics(pEditor->font()).horizontalAdvance(strWidest) + kFieldPadding);
     }
     return pRow;

@@ -11,13 +11,6 @@
 namespace KTX {
 namespace APP {
 
-namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kOneGon = kPi / 200.0;
-
-} // namespace
-
 LevelWidgetC::LevelWidgetC(const QString& strBubbleImage, const QString& strBackgroundImage, int iAxes,
                            QWidget* parent)
     : QWidget(parent)
@@ -73,7 +66,7 @@ void LevelWidgetC::setInclinations(double dLInclination, double dTInclinations)
     m_dLInclination = dLInclination;
     m_dTInclination = dTInclinations;
     const bool bWasValid = m_bValid;
-    m_bValid = std::fabs(dLInclination) <= kOneGon && std::fabs(dTInclinations) <= kOneGon;
+    m_bValid = std::fabs(dLInclination) <= MAX_VALID_INCLINATION && std::fabs(dTInclinations) <= MAX_VALID_INCLINATION;
     const int iOffsetX = int(oOffset.x());
     const int iOffsetY = int(oOffset.y());
     // A bubble that appears or goes away is drawn anew even where its offset stays.

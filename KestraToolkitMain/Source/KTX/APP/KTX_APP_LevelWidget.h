@@ -23,6 +23,8 @@ public:
     // Pixels of bubble travel per radian, and the farthest the bubble travels from the centre.
     static constexpr double PIXELS_PER_RADIAN = 50000.0;
     static constexpr double MAX_OFFSET = 75.0;
+    // Beyond 1 gon either way no bubble is drawn.
+    static constexpr double MAX_VALID_INCLINATION = 3.14159265358979323846 / 200.0;
 
     LevelWidgetC(const QString& strBubbleImage, const QString& strBackgroundImage, int iAxes,
                  QWidget* parent = nullptr);

@@ -67,29 +67,10 @@ QString shownScreen()
              row(pPanel->getTRow()), strPlummet);
 }
 
-bool titleBecomes(const QString& strTitle)
-{
-    return KestraTest::waitFor([&] {
-        V40::GUI::MainWindowC* pMainWindow = KestraTest::existingMainWindow();
-        return pMainWindow && pMainWindow->isVisible() && GuiKeyDriver::title() == strTitle;
-    });
-}
-
-void setSetting(const QString& strKey, const QVariant& varValue)
-{
-    QString strError;
-    QVERIFY2(VSIM::SettingsC::setValue(strKey, varValue, VSIM::WRITER_INSTRUMENT, &strError), qPrintable(strError));
-}
-
 QString unitRecordPath()
 {
     return CCF::ConfigRecordFileC("CONF", KTX::UTI::UnitConfigC::RECORD_ID1, KTX::UTI::UnitConfigC::RECORD_ID2)
         .filePath();
-}
-
-QString screenshotPath(const QString& strName)
-{
-    return QCoreApplication::applicationDirPath() + "/" + strName + ".png";
 }
 
 // Steps that run one after the other inside the application's modal loop, 20 ms apart. A step
@@ -139,21 +120,21 @@ private slots:
     {
         QVERIFY(m_oPlatform.start());
         m_oPlatform.task().startGui();
-        QVERIFY(titleBecomes(QStringLiteral("MAIN MENU")));
+        QVERIFY(StateTest::titleBecomes(QStringLiteral("MAIN MENU")));
         // "1 Level" first, the rest after it in the order of the table.
         QStringList lstCaptions;
         for (V40::GUI::AbstractMenuComponentC* pComponent : m_oPlatform.controller().rootMenuContainer()->components())
             lstCaptions << QString::number(pComponent->getProperties().getCaptionToken());
         QCOMPARE(lstCaptions, QStringList({"179", "182", "184"}));
-        GuiKeyDriver::mainWindow()->grab().save(screenshotPath("MainMenu"));
+        GuiKeyDriver::mainWindow()->grab().save(StateTest::screenshotPath("MainMenu"));
     }
 
     void cleanupTestCase() { m_oPlatform.stop(); }
 
     void init()
     {
-        setSetting("Sensor/TiltNoise", 0.0);
-        setSetting("Sensor/CompensatorRange", 0.05);
+        QVERIFY(KestraTest::setSimulatorSetting("Sensor/TiltNoise", 0.0));
+        QVERIFY(KestraTest::setSimulatorSetting("Sensor/CompensatorRange", 0.05));
         QVERIFY(VSIM::SettingsC::setValues({{"Sensor/TiltL", 0.0}, {"Sensor/TiltT", 0.0}}));
         QFile::remove(unitRecordPath());
         KestraTest::clearReports();
@@ -217,8 +198,8 @@ private slots:
         QFETCH(int, iAngleUnit);
         QFETCH(QStringList, lstSteps);
         QFETCH(int, iStoredAfter);
-        setSetting("LaserPlummet/Option", bOption);
-        setSetting("LaserPlummet/Intensity", iStored);
+        QVERIFY(KestraTest::setSimulatorSetting("LaserPlummet/Option", bOption));
+        QVERIFY(KestraTest::setSimulatorSetting("LaserPlummet/Intensity", iStored));
         KTX::UTI::UnitConfigC oUnits;
         oUnits.setToDefault();
         oUnits.setAngleUnit(iAngleUnit);
@@ -287,7 +268,7 @@ private slots:
         QFETCH(bool, bOption);
         QFETCH(int, iAngleUnit);
         QFETCH(QString, strName);
-        setSetting("LaserPlummet/Option", bOption);
+        QVERIFY(KestraTest::setSimulatorSetting("LaserPlummet/Option", bOption));
         KTX::UTI::UnitConfigC oUnits;
         oUnits.setToDefault();
         oUnits.setAngleUnit(iAngleUnit);
@@ -313,7 +294,7 @@ private slots:
                     && (!pPage->rect().contains(oPart) || oPart.width() < pPart->minimumSizeHint().width()))
                     lstOutside << pPart->metaObject()->className();
             }
-            GuiKeyDriver::mainWindow()->grab().save(screenshotPath(strName));
+            GuiKeyDriver::mainWindow()->grab().save(StateTest::screenshotPath(strName));
             return true;
         });
         oSteps.add([] {
@@ -323,7 +304,7 @@ private slots:
         oSteps.start();
         GuiKeyDriver::pressKey(Qt::Key_1);
         QVERIFY(oSteps.waitUntilDone());
-        QVERIFY(QFile::exists(screenshotPath(strName)));
+        QVERIFY(QFile::exists(StateTest::screenshotPath(strName)));
         QCOMPARE(lstOutside, QStringList());
         QCOMPARE(KestraTest::assertTexts(), QStringList());
     }

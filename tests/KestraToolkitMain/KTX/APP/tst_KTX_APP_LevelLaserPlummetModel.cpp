@@ -21,12 +21,6 @@ struct TiltS
     double dT;
 };
 
-void setSetting(const QString& strKey, const QVariant& varValue)
-{
-    QString strError;
-    QVERIFY2(VSIM::SettingsC::setValue(strKey, varValue, VSIM::WRITER_INSTRUMENT, &strError), qPrintable(strError));
-}
-
 // Sets the tilt and waits until the sensor reads it.
 bool tiltTo(const TiltS& rTilt)
 {
@@ -63,11 +57,11 @@ class LevelLaserPlummetModelTest : public QObject
 private slots:
     void init()
     {
-        setSetting("Sensor/TiltNoise", 0.0);
-        setSetting("Sensor/CompensatorRange", 0.05);
-        setSetting("LaserPlummet/Option", true);
-        setSetting("LaserPlummet/Intensity", 60);
-        setSetting("LaserPlummet/On", false);
+        QVERIFY(KestraTest::setSimulatorSetting("Sensor/TiltNoise", 0.0));
+        QVERIFY(KestraTest::setSimulatorSetting("Sensor/CompensatorRange", 0.05));
+        QVERIFY(KestraTest::setSimulatorSetting("LaserPlummet/Option", true));
+        QVERIFY(KestraTest::setSimulatorSetting("LaserPlummet/Intensity", 60));
+        QVERIFY(KestraTest::setSimulatorSetting("LaserPlummet/On", false));
         QVERIFY(VSIM::SettingsC::setValues({{"Sensor/TiltL", 0.0}, {"Sensor/TiltT", 0.0}}));
         KestraTest::clearReports();
     }
@@ -129,7 +123,7 @@ private slots:
         QFETCH(int, iStore);
         QFETCH(bool, bStored);
         QFETCH(int, iRead);
-        setSetting("LaserPlummet/Option", bOption);
+        QVERIFY(KestraTest::setSimulatorSetting("LaserPlummet/Option", bOption));
         LevelLaserPlummetModelC oModel;
         QCOMPARE(oModel.HasLaserPlummet(), bOption);
         QCOMPARE(oModel.StoreLaserPlummetIntensity(iStore), bStored);
@@ -166,8 +160,8 @@ private slots:
         QFETCH(bool, bStop);
         QFETCH(QStringList, lstExpected);
         QFETCH(bool, bOnAtEnd);
-        setSetting("LaserPlummet/Option", bOption);
-        setSetting("LaserPlummet/Intensity", iStored);
+        QVERIFY(KestraTest::setSimulatorSetting("LaserPlummet/Option", bOption));
+        QVERIFY(KestraTest::setSimulatorSetting("LaserPlummet/Intensity", iStored));
         KestraTest::clearReports();
         LevelLaserPlummetModelC oModel;
         oModel.Start();

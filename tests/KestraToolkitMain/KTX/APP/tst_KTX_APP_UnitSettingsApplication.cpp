@@ -76,28 +76,9 @@ QList<int> storedRecord()
     return lstFields << iVersion;
 }
 
-// The title, once the GUI has started (before that there is no main window to ask).
-bool titleBecomes(const QString& strTitle)
-{
-    return KestraTest::waitFor([&] {
-        V40::GUI::MainWindowC* pMainWindow = KestraTest::existingMainWindow();
-        return pMainWindow && pMainWindow->isVisible() && GuiKeyDriver::title() == strTitle;
-    });
-}
-
-// Where screenLooksFinished() leaves its screenshots: beside the test, or where the parent process
-// that compares them asks for them.
-QString screenshotPath(const QString& strName)
-{
-    const QString strDir = qEnvironmentVariableIsSet("KESTRA_SCREENSHOT_DIR")
-        ? qEnvironmentVariable("KESTRA_SCREENSHOT_DIR")
-        : QCoreApplication::applicationDirPath();
-    return strDir + "/" + strName + ".png";
-}
-
 void saveScreenshot(const QString& strName)
 {
-    GuiKeyDriver::mainWindow()->grab().save(screenshotPath(strName));
+    GuiKeyDriver::mainWindow()->grab().save(StateTest::screenshotPath(strName));
 }
 
 const QStringList s_lstScreenshots{"Settings", "UnitSettings", "UnitSettingsExit"};
@@ -124,7 +105,7 @@ private slots:
 
         // MAIN MENU > Settings, by the digit of its tile.
         m_oPlatform.task().startGui();
-        QVERIFY(titleBecomes(QStringLiteral("MAIN MENU")));
+        QVERIFY(StateTest::titleBecomes(QStringLiteral("MAIN MENU")));
         V40::GUI::MenuContainerC* pRoot = m_oPlatform.controller().rootMenuContainer();
         const int iSettings = indexOfCaption(pRoot->components(), 182);
         QVERIFY(iSettings >= 0);
@@ -132,7 +113,7 @@ private slots:
         m_iUnitDigit = Qt::Key_1 + indexOfCaption(pSettings->components(), 185);
         QVERIFY(m_iUnitDigit >= Qt::Key_1);
         GuiKeyDriver::pressKey(Qt::Key_1 + iSettings);
-        QVERIFY(titleBecomes(QStringLiteral("SETTINGS")));
+        QVERIFY(StateTest::titleBecomes(QStringLiteral("SETTINGS")));
     }
 
     void cleanupTestCase()
