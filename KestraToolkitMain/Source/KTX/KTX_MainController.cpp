@@ -1,5 +1,6 @@
 #include "KTX/KTX_MainController.h"
 
+#include "KTX/APP/KTX_APP_AtmosphericSettingsApplication.h"
 #include "KTX/APP/KTX_APP_LevelLaserPlummetApplication.h"
 #include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
 #include "KTX/KTX_FirmwareStarterTask.h"
@@ -181,6 +182,8 @@ void MainControllerC::buildRootMenu()
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_SETTINGS, TK::Menu_Settings, QStringLiteral(":/Images/settings.png")));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
         new APP::UnitSettingsApplicationC(), TK::Menu_Unit, QStringLiteral(":/Images/general.png"), nullptr));
+    pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::AtmosphericSettingsApplicationC(), TK::Menu_Atmos, QStringLiteral(":/Images/atmos.png"), nullptr));
     MenuContainerC* pApps =
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_APPS, TK::Menu_Apps, QStringLiteral(":/Images/apps.png")));
     pApps->addComponent(new MenuContainerC(iText, TK::Menu_UPDATE, TK::Menu_Update, QStringLiteral(":/Images/update.png")));

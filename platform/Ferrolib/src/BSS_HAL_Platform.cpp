@@ -24,6 +24,19 @@ bool isSwitchOn(const char* strSwitchName)
 } // namespace HAL
 } // namespace BSS
 
+namespace {
+
+// The simulator draws with Qt's raster engine only: on X, Qt's OpenGL integration would load Mesa
+// and its compiler (tens of megabytes, tens of milliseconds at start) for nothing. Set before any
+// application object exists, unless the user chose an integration.
+const bool s_bRasterOnly = [] {
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    return true;
+}();
+
+} // namespace
+
 namespace BSS {
 namespace HAL {
 
