@@ -43,7 +43,7 @@ bool setInstrumentTime(const QString& strRoot, const QTime& oTime)
 }
 
 // The main menu is up, in the active window, once its first tile got the focus.
-const char* const kMainMenuShown = "GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Settings\"";
+const char* const kMainMenuShown = "GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Level\"";
 
 } // namespace
 
@@ -59,7 +59,7 @@ private slots:
         QVERIFY(oProgram.start());
         QVERIFY(oProgram.waitForText(kMainMenuShown));
         // Into Apps and back, then Escape asks "Exit?" and Escape (NO) returns to the main menu.
-        QVERIFY(pressKeys(oRoot.path(), {"2", "Escape", "Escape", "Escape"}));
+        QVERIFY(pressKeys(oRoot.path(), {"3", "Escape", "Escape", "Escape"}));
         QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Update\""));
         QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Apps\"", 10000, 2));
         QVERIFY(!oProgram.waitForFinished(300));
@@ -118,34 +118,35 @@ private slots:
         for (const QString& strKind : {QStringLiteral("0"), QStringLiteral("1")}) {
             const char* szKind = strKind == "0" ? "simulator" : "instrument";
             QTest::addRow("%s: main menu", szKind) << strKind << QStringList() << kMainMenuShown << false << false;
+            QTest::addRow("%s: level", szKind) << strKind << QStringList{"1"} << "Laser plummet on at 60 %." << false << false;
             QTest::addRow("%s: unit settings", szKind)
-                << strKind << QStringList{"1", "1"} << strUnit << false << false;
+                << strKind << QStringList{"2", "1"} << strUnit << false << false;
             QTest::addRow("%s: exit question", szKind)
                 << strKind << QStringList{"Escape"} << "MESSAGE: Information: Exit?" << false << false;
             QTest::addRow("%s: modified, exit question", szKind)
-                << strKind << QStringList{"1", "1", "Down", "Right", "Escape"}
+                << strKind << QStringList{"2", "1", "Down", "Right", "Escape"}
                 << "MESSAGE: Information: Exit?  Modifications" << false << false;
-            QTest::addRow("%s: data stored", szKind) << strKind << QStringList{"1", "1", "Down", "Right", "F6"}
+            QTest::addRow("%s: data stored", szKind) << strKind << QStringList{"2", "1", "Down", "Right", "F6"}
                                                       << "MESSAGE: Information: Data stored" << false << true;
-            QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"1", "1", "Down", "Right", "F6"}
+            QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"2", "1", "Down", "Right", "F6"}
                                                      << "MESSAGE: Error: Data could not" << true << false;
             QTest::addRow("%s: date and time", szKind)
-                << strKind << QStringList{"1", "2"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+                << strKind << QStringList{"2", "2"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
             QTest::addRow("%s: date and time, exit question", szKind)
-                << strKind << QStringList{"1", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "1", "Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
+                << strKind << QStringList{"2", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "1", "Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
                 << false;
-            QTest::addRow("%s: port selection", szKind) << strKind << QStringList{"1", "3"} << "Ports: RS232" << false << false;
-            QTest::addRow("%s: RS232 settings", szKind) << strKind << QStringList{"1", "3", "F5"} << strUnit << false << false;
+            QTest::addRow("%s: port selection", szKind) << strKind << QStringList{"2", "3"} << "Ports: RS232" << false << false;
+            QTest::addRow("%s: RS232 settings", szKind) << strKind << QStringList{"2", "3", "F5"} << strUnit << false << false;
             QTest::addRow("%s: Bluetooth PIN", szKind)
-                << strKind << QStringList{"1", "3", "Down", "F5"} << "GOT FOCUS: V40::GUI::ValueWidgetC" << false << false;
+                << strKind << QStringList{"2", "3", "Down", "F5"} << "GOT FOCUS: V40::GUI::ValueWidgetC" << false << false;
             QTest::addRow("%s: restart question", szKind)
                 << strKind
-                << QStringList{"1", "3", "Down", "F5", "1", "2", "3", "4", "Enter", "F6", "?2:Ports: RS232", "Escape"}
+                << QStringList{"2", "3", "Down", "F5", "1", "2", "3", "4", "Enter", "F6", "?2:Ports: RS232", "Escape"}
                 << "MESSAGE: Information: A reboot" << false << false;
             // Settings > Atmos., a height of 20 m typed into the first row.
             const QStringList lstAtmos{"1", "4", "2", "0", "Enter"};
             QTest::addRow("%s: atmospheric settings", szKind)
-                << strKind << QStringList{"1", "4"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+                << strKind << QStringList{"2", "4"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
             QTest::addRow("%s: atmospheric, exit question", szKind)
                 << strKind << lstAtmos + QStringList{"Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
                 << false;
@@ -189,6 +190,49 @@ private slots:
         QCOMPARE(oProgram.exitCode(), 0);
         QVERIFY(!oProgram.output().contains("ASSERT"));
         QCOMPARE(QDir(strRecords).entryList(QDir::Files).size() > 0, bStored);
+        // A plummet switched on is off again.
+        QCOMPARE(oProgram.count("Laser plummet off."), oProgram.count("Laser plummet on"));
+    }
+
+    // On the instrument without its GUI: the level key opens the level screen with the plummet
+    // on, the simulator tool tilts the instrument, F6 leaves and closes the GUI again.
+    void levelKeyOnTheInstrument()
+    {
+        QTemporaryDir oRoot;
+        const auto fnSimCtl = [&oRoot](const QStringList& lstArguments, QString* pstrOutput = nullptr) {
+            KestraTest::ProgramC oSimCtl(oRoot.path(), KestraTest::binDir() + "/KestraSimCtl");
+            if (!oSimCtl.start(lstArguments) || !oSimCtl.waitForFinished())
+                return -1;
+            if (pstrOutput)
+                *pstrOutput = oSimCtl.output().trimmed();
+            return oSimCtl.exitCode();
+        };
+        KestraTest::ProgramC oProgram(oRoot.path());
+        oProgram.setEnvironment(QStringLiteral("KESTRA_PLATFORM_KIND"), QStringLiteral("1"));
+        QVERIFY(oProgram.start({"/AUTOSTART"}));
+        QVERIFY(oProgram.waitForText("Waiting for event..."));
+        QCOMPARE(fnSimCtl({"level-key"}), 0);
+        QVERIFY(oProgram.waitForText("Laser plummet on at 60 %."));
+        QString strOutput;
+        QCOMPARE(fnSimCtl({"get", "LaserPlummet/On"}, &strOutput), 0);
+        QCOMPARE(strOutput, QStringLiteral("1"));
+
+        QCOMPARE(fnSimCtl({"tilt", "0.05gon", "-0.3mrad"}), 0);
+        QCOMPARE(fnSimCtl({"tilt"}, &strOutput), 0);
+        QCOMPARE(strOutput, QStringLiteral("L = 0.0500 gon (0.000785398 rad)   T = -0.0191 gon (-0.0003 rad)"));
+        QCOMPARE(fnSimCtl({"tilt", "0.05", "0gon"}, &strOutput), 1);
+        QVERIFY(strOutput.contains("'0.05' is no angle"));
+
+        QCOMPARE(fnSimCtl({"key", "F6"}), 0);
+        QVERIFY(oProgram.waitForText("Got stop GUI event."));
+        QVERIFY(oProgram.output().contains("Laser plummet off."));
+        QVERIFY(!oProgram.waitForFinished(300));
+        QCOMPARE(fnSimCtl({"get", "LaserPlummet/On"}, &strOutput), 0);
+        QCOMPARE(strOutput, QStringLiteral("0"));
+        oProgram.terminate();
+        QVERIFY(oProgram.waitForFinished());
+        QCOMPARE(oProgram.exitCode(), 0);
+        QVERIFY(!oProgram.output().contains("ASSERT"));
     }
 
     // The time set in Date/Time is the instrument's from then on: it ticks on after a restart.

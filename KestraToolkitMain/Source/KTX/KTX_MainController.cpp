@@ -3,6 +3,7 @@
 #include "KTX/APP/KTX_APP_AtmosphericSettingsApplication.h"
 #include "KTX/APP/KTX_APP_CommunicationSettingsApplication.h"
 #include "KTX/APP/KTX_APP_DateTimeSettingsApplication.h"
+#include "KTX/APP/KTX_APP_LevelLaserPlummetApplication.h"
 #include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
 #include "KTX/KTX_FirmwareStarterTask.h"
 #include "KTX/KTX_ThreadSwitchHelper.h"
@@ -163,7 +164,7 @@ void MainControllerC::runLevelApplication()
 
 V40::APP::AbstractApplicationC* MainControllerC::createLevelApplication()
 {
-    return nullptr;
+    return new APP::LevelLaserPlummetApplicationC();
 }
 
 void MainControllerC::buildRootMenu()
@@ -177,6 +178,8 @@ void MainControllerC::buildRootMenu()
     m_pRootMenuContainer = new MenuContainerC(iIcon, TK::Menu_MAINMENU, 0, QString());
     MenuContainerC* pRoot = m_pRootMenuContainer;
 
+    pRoot->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        createLevelApplication(), TK::Menu_Level, QStringLiteral(":/Images/level.png"), nullptr));
     MenuContainerC* pSettings =
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_SETTINGS, TK::Menu_Settings, QStringLiteral(":/Images/settings.png")));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(

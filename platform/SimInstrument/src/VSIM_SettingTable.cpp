@@ -109,7 +109,7 @@ QList<SettingS> makeTable()
         flag("Capability/Motorised", "1", "motorised drives"),
         flag("LaserPlummet/Option", "1", "the laser plummet is installed"),
         byInstrument(flag("LaserPlummet/On", "0", "the laser plummet is switched on")),
-        integer("LaserPlummet/Intensity", "%", "60", 20, 100, "brightness of the laser plummet"),
+        integer("LaserPlummet/Intensity", "%", "60", 0, 100, "stored brightness of the laser plummet; 0 keeps it off"),
         flag("Options/ExtendedRobotic", "0", "option extended robotic"),
         flag("Options/VirtualRobotic", "0", "option virtual robotic"),
         flag("Options/Trevo360", "0", "option Trevo360"),

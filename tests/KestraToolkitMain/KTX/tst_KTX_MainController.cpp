@@ -16,11 +16,13 @@
 #include "Ferrolib/BSS_REG_NativeSettings.h"
 #include "Ferrolib/BSS_SIM_Simulator.h"
 #include "Quillbase/CMN_System.h"
+#include "SimInstrument/VSIM_Settings.h"
 #include "V40_GUI_MenuContainer.h"
 #include "V40_GUI_MenuContainerProperties.h"
 #include "V40_GUI_UTI_Trace.h"
 
 #include <QDir>
+#include <QTimer>
 #include <QTranslator>
 
 #include <atomic>
@@ -93,7 +95,10 @@ private slots:
         QStringList lstTree;
         for (V40::GUI::AbstractMenuComponentC* pComponent : pRoot->components()) {
             auto* pContainer = qobject_cast<V40::GUI::MenuContainerC*>(pComponent);
-            QVERIFY(pContainer);
+            if (!pContainer) {
+                lstTree << QStringLiteral("app %1").arg(pComponent->getProperties().getCaptionToken());
+                continue;
+            }
             QStringList lstChildren;
             for (V40::GUI::AbstractMenuComponentC* pChild : pContainer->components()) {
                 auto* pSubMenu = qobject_cast<V40::GUI::MenuContainerC*>(pChild);
@@ -102,11 +107,11 @@ private slots:
             }
             lstTree << QStringLiteral("%1[%2]").arg(pContainer->getContainerProperties().getTitleToken()).arg(lstChildren.join(','));
         }
-        // Settings, and Apps with the text menus Update, Calibration and Format.
-        QCOMPARE(lstTree, QStringList({"181[]", "183[1,1,1]"}));
+        // Level, Settings, and Apps with the text menus Update, Calibration and Format.
+        QCOMPARE(lstTree, QStringList({"app 179", "181[]", "183[1,1,1]"}));
 
         // Digits and Escape walk the menus.
-        GuiKeyDriver::pressKey(Qt::Key_2);
+        GuiKeyDriver::pressKey(Qt::Key_3);
         QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("APPS"); }));
         GuiKeyDriver::pressKey(Qt::Key_2);
         QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("CALIBRATION"); }));
@@ -209,8 +214,9 @@ private slots:
         QTest::addColumn<QList<int>>("lstKeys");
         QTest::addColumn<QString>("strShown");
         QTest::addColumn<bool>("bStored");
-        const QList<int> lstChangeUnit{Qt::Key_1, Qt::Key_1, Qt::Key_Down, Qt::Key_Right};
-        QTest::newRow("unit settings") << QList<int>{Qt::Key_1, Qt::Key_1} << "UNIT SETTINGS" << false;
+        const QList<int> lstChangeUnit{Qt::Key_2, Qt::Key_1, Qt::Key_Down, Qt::Key_Right};
+        QTest::newRow("level") << QList<int>{Qt::Key_1} << "LEVEL UP" << false;
+        QTest::newRow("unit settings") << QList<int>{Qt::Key_2, Qt::Key_1} << "UNIT SETTINGS" << false;
         QTest::newRow("modified, exit question") << (lstChangeUnit + QList<int>{Qt::Key_Escape}) << "Information" << false;
         QTest::newRow("data stored") << (lstChangeUnit + QList<int>{Qt::Key_F6}) << "Information" << true;
         QTest::newRow("exit question") << QList<int>{Qt::Key_Escape} << "Information" << false;
@@ -238,15 +244,34 @@ private slots:
         QVERIFY(guiGone());
         QCOMPARE(strSeen, strShown);
         QCOMPARE(oRecords.entryList(QDir::Files).isEmpty(), !bStored);
+        QVERIFY(!VSIM::SettingsC::boolValue("LaserPlummet/On"));
         QCOMPARE(KestraTest::assertTexts().join(" | "), QString());
 
         m_oPlatform.task().startGui();
         QVERIFY(guiShown());
     }
 
+    // On the instrument, with the GUI hidden: the level key opens the level screen at once, and
+    // leaving it closes the GUI again.
     void levelKeyStartsNoMenu()
     {
+        qputenv("KESTRA_PLATFORM_KIND", "1");
+        // A steady bubble, so that the traced value changes stay few.
+        QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltNoise", 0.0));
         V40::GUI::UTI::setTraceEnabled(true); // menu tiles trace when they take the focus
+        // The level screen waits inside the GUI start: it is answered from a timer.
+        bool bPlummetOnWhileShown = false;
+        QTimer oAnswer;
+        oAnswer.setInterval(20);
+        connect(&oAnswer, &QTimer::timeout, [&] {
+            V40::GUI::MainWindowC* pMainWindow = existingMainWindow();
+            if (!pMainWindow || !pMainWindow->isVisible() || GuiKeyDriver::title() != QStringLiteral("LEVEL UP"))
+                return;
+            oAnswer.stop();
+            bPlummetOnWhileShown = VSIM::SettingsC::boolValue("LaserPlummet/On");
+            GuiKeyDriver::pressKey(Qt::Key_F6);
+        });
+        oAnswer.start();
         BSS::SYS::EventC oLevelKey("Tessel_KeyEvent_Level");
         oLevelKey.set();
         QVERIFY(KestraTest::waitFor([] {
@@ -254,6 +279,8 @@ private slots:
         }));
         // The level run ends by closing the GUI again; no menu was built on the way.
         QVERIFY(KestraTest::waitFor([] { return KestraTest::traces("FirmwareStarterTask").contains("Got stop GUI event."); }));
+        QVERIFY(bPlummetOnWhileShown);
+        QVERIFY(!VSIM::SettingsC::boolValue("LaserPlummet/On"));
         QVERIFY(guiGone());
         V40::GUI::UTI::setTraceEnabled(false);
         QVERIFY(KestraTest::traces("Qt").filter("MenuItemWidgetC").isEmpty());

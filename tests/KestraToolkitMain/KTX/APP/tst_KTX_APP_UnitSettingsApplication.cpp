@@ -90,7 +90,7 @@ QString screenshotPath(const QString& strName)
 
 void saveScreenshot(const QString& strName)
 {
-    GuiKeyDriver::mainWindow()->grab().save(screenshotPath(strName));
+    GuiKeyDriver::mainWindow()->grab().save(StateTest::screenshotPath(strName));
 }
 
 const QStringList s_lstScreenshots{"Settings", "UnitSettings", "UnitSettingsExit"};
