@@ -144,7 +144,7 @@ private slots:
                 << QStringList{"2", "3", "Down", "F5", "1", "2", "3", "4", "Enter", "F6", "?2:Ports: RS232", "Escape"}
                 << "MESSAGE: Information: A reboot" << false << false;
             // Settings > Atmos., a height of 20 m typed into the first row.
-            const QStringList lstAtmos{"1", "4", "2", "0", "Enter"};
+            const QStringList lstAtmos{"2", "4", "2", "0", "Enter"};
             QTest::addRow("%s: atmospheric settings", szKind)
                 << strKind << QStringList{"2", "4"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
             QTest::addRow("%s: atmospheric, exit question", szKind)
@@ -244,7 +244,7 @@ private slots:
             KestraTest::ProgramC oProgram(oRoot.path());
             QVERIFY(oProgram.start());
             QVERIFY(oProgram.waitForText(kMainMenuShown));
-            QVERIFY(pressEach(oProgram, oRoot.path(), {"1", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "0", "3", "0", "4", "0", "5", "Enter", "F6"}));
+            QVERIFY(pressEach(oProgram, oRoot.path(), {"2", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "0", "3", "0", "4", "0", "5", "Enter", "F6"}));
             QVERIFY(oProgram.waitForText("Clock set to "));
             QVERIFY(oProgram.waitForText("MESSAGE: Information: Data stored"));
             oProgram.terminate();
@@ -254,7 +254,7 @@ private slots:
         KestraTest::ProgramC oAgain(oRoot.path());
         QVERIFY(oAgain.start());
         QVERIFY(oAgain.waitForText(kMainMenuShown));
-        QVERIFY(pressEach(oAgain, oRoot.path(), {"1", "2"}));
+        QVERIFY(pressEach(oAgain, oRoot.path(), {"2", "2"}));
         // The time row shows the clock, one second after the other.
         QVERIFY(oAgain.waitForText("MODEL value changed (''): widget: 03:04:"));
         const QString strFirst = oAgain.output().section("MODEL value changed (''): widget: 03:04:", -1).left(2);
@@ -274,7 +274,7 @@ private slots:
         QVERIFY(oProgram.start());
         QVERIFY(oProgram.waitForText(kMainMenuShown));
         QVERIFY(pressEach(oProgram, oRoot.path(),
-                          {"1", "3", "Down", "F5", "2", "4", "6", "8", "Enter", "F6", "?2:Ports: RS232", "Escape"}));
+                          {"2", "3", "Down", "F5", "2", "4", "6", "8", "Enter", "F6", "?2:Ports: RS232", "Escape"}));
         QVERIFY(oProgram.waitForText("MESSAGE: Information: A reboot is required"));
         QVERIFY(pressKeys(oRoot.path(), {"F6"}));
         QVERIFY(oProgram.waitForFinished());
