@@ -278,7 +278,7 @@ private slots:
                 // Every row of a panel lies inside the page.
                 for (auto* pRow : pPage->findChildren<V40::GUI::HLabeledWidgetC*>())
                     lstRowBottoms << pRow->mapTo(pPage, QPoint(0, pRow->height())).y() - pPage->height();
-                GuiKeyDriver::mainWindow()->grab().save(QCoreApplication::applicationDirPath() + "/" + strName + ".png");
+                GuiKeyDriver::mainWindow()->grab().save(StateTest::screenshotPath(strName));
             };
         };
         GuiKeyDriver::KeyScript oScript;

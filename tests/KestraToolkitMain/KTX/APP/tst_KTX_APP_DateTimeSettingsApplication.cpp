@@ -228,7 +228,7 @@ private slots:
     {
         setInstrumentClock(dateTime(2031, 5, 6, 7, 8, 9));
         GuiKeyDriver::KeyScript oScript;
-        oScript.call([] { GuiKeyDriver::mainWindow()->grab().save(QCoreApplication::applicationDirPath() + "/DateTimeSettings.png"); });
+        oScript.call([] { GuiKeyDriver::mainWindow()->grab().save(StateTest::screenshotPath("DateTimeSettings")); });
         oScript.key(Qt::Key_Escape);
         oScript.start();
         GuiKeyDriver::pressKey(m_iDateTimeDigit);
