@@ -159,6 +159,11 @@ bool closeApplication(int iCloseCode, int, int)
     return PostMessageW(hReceiver, WM_CLOSE, 0, 0) != FALSE;
 }
 
+bool isOperationMessageSuppressed()
+{
+    return VSIM::SettingsC::boolValue(QStringLiteral("Settings/SilentOperation"));
+}
+
 void notifyShutdown(int iParam1, int iParam2)
 {
     QList<BSS::HAL::ShutdownHookI*> lstHooks;
