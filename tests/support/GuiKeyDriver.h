@@ -13,6 +13,7 @@
 #include "V40_GUI_TitleBar.h"
 #include "V40_LNG_TextTokens.h"
 
+#include <QDateTime>
 #include <QLabel>
 #include <QResource>
 #include <QShortcut>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace GuiKeyDriver {
@@ -96,6 +98,19 @@ public:
         m_listSteps.push_back(fnStep);
         return *this;
     }
+    // Holds the script until the predicate holds (at most the time): the step after a long
+    // operation, such as an upload, would otherwise come too early.
+    KeyScript& waitUntil(const std::function<bool()>& fnReady, int iTimeoutMs = 10000)
+    {
+        auto spDeadline = std::make_shared<qint64>(-1);
+        m_listSteps.push_back([] {});
+        m_mapHolds[int(m_listSteps.size()) - 1] = [fnReady, iTimeoutMs, spDeadline] {
+            if (*spDeadline < 0)
+                *spDeadline = QDateTime::currentMSecsSinceEpoch() + iTimeoutMs;
+            return fnReady() || QDateTime::currentMSecsSinceEpoch() > *spDeadline;
+        };
+        return *this;
+    }
     // Starts the script and returns at once: for a modal call that follows, whose loop runs it.
     void start()
     {
@@ -122,12 +137,19 @@ private:
                 *spDone = true;
                 return;
             }
+            const auto itHold = m_mapHolds.find(iStep);
+            if (itHold != m_mapHolds.end() && !itHold->second()) {
+                schedule(iStep, spDone);
+                return;
+            }
             schedule(iStep + 1, spDone);
             m_listSteps[iStep]();
         });
     }
 
     std::vector<std::function<void()>> m_listSteps;
+    // Steps that wait: the script goes on when the function returns true.
+    std::map<int, std::function<bool()>> m_mapHolds;
     std::shared_ptr<bool> m_spDone;
 };
 
