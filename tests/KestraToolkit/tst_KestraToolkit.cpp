@@ -19,8 +19,22 @@ bool pressKeys(const QString& strRoot, const QStringList& lstKeys)
     return oSimCtl.start(QStringList{"key"} + lstKeys) && oSimCtl.waitForFinished() && oSimCtl.exitCode() == 0;
 }
 
+// SIGTERM ends the program at once, with exit code 0 and no assertion report.
+void stopCleanly(KestraTest::ProgramC& rProgram)
+{
+    QElapsedTimer oTimer;
+    oTimer.start();
+    rProgram.terminate();
+    QVERIFY(rProgram.waitForFinished(5000));
+    // Generous against a loaded machine; a stop that waits for anything takes seconds.
+    QVERIFY2(oTimer.elapsed() < 2500, qPrintable(QString::number(oTimer.elapsed())));
+    QVERIFY(!rProgram.crashed());
+    QCOMPARE(rProgram.exitCode(), 0);
+    QVERIFY(!rProgram.output().contains("ASSERT"));
+}
+
 // The main menu is up, in the active window, once its first tile got the focus.
-const char* const kMainMenuShown = "GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Settings\"";
+const char* const kMainMenuShown = "GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"";
 
 } // namespace
 
@@ -36,7 +50,7 @@ private slots:
         QVERIFY(oProgram.start());
         QVERIFY(oProgram.waitForText(kMainMenuShown));
         // Into Apps and back, then Escape asks "Exit?" and Escape (NO) returns to the main menu.
-        QVERIFY(pressKeys(oRoot.path(), {"2", "Escape", "Escape", "Escape"}));
+        QVERIFY(pressKeys(oRoot.path(), {"3", "Escape", "Escape", "Escape"}));
         QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Update\""));
         QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Apps\"", 10000, 2));
         QVERIFY(!oProgram.waitForFinished(300));
@@ -96,16 +110,20 @@ private slots:
             const char* szKind = strKind == "0" ? "simulator" : "instrument";
             QTest::addRow("%s: main menu", szKind) << strKind << QStringList() << kMainMenuShown << false << false;
             QTest::addRow("%s: unit settings", szKind)
-                << strKind << QStringList{"1", "1"} << strUnit << false << false;
+                << strKind << QStringList{"2", "1"} << strUnit << false << false;
             QTest::addRow("%s: exit question", szKind)
                 << strKind << QStringList{"Escape"} << "MESSAGE: Information: Exit?" << false << false;
             QTest::addRow("%s: modified, exit question", szKind)
-                << strKind << QStringList{"1", "1", "Down", "Right", "Escape"}
+                << strKind << QStringList{"2", "1", "Down", "Right", "Escape"}
                 << "MESSAGE: Information: Exit?  Modifications" << false << false;
-            QTest::addRow("%s: data stored", szKind) << strKind << QStringList{"1", "1", "Down", "Right", "F6"}
+            QTest::addRow("%s: data stored", szKind) << strKind << QStringList{"2", "1", "Down", "Right", "F6"}
                                                       << "MESSAGE: Information: Data stored" << false << true;
-            QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"1", "1", "Down", "Right", "F6"}
+            QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"2", "1", "Down", "Right", "F6"}
                                                      << "MESSAGE: Error: Data could not" << true << false;
+            QTest::addRow("%s: no file to upload", szKind) << strKind << QStringList{"3", "1", "2"}
+                                                           << "MESSAGE: Information: No Language file" << false << false;
+            QTest::addRow("%s: format warning", szKind) << strKind << QStringList{"3", "3", "2"}
+                                                        << "MESSAGE: Information: Data may get lost" << false << false;
         }
     }
 
@@ -132,16 +150,72 @@ private slots:
             QVERIFY(pressKeys(oRoot.path(), {strKey}));
         QVERIFY(oProgram.waitForText(strShown));
 
-        QElapsedTimer oTimer;
-        oTimer.start();
-        oProgram.terminate();
-        QVERIFY(oProgram.waitForFinished(5000));
-        // Generous against a loaded machine; a stop that waits for anything takes seconds.
-        QVERIFY2(oTimer.elapsed() < 2500, qPrintable(QString::number(oTimer.elapsed())));
-        QVERIFY(!oProgram.crashed());
-        QCOMPARE(oProgram.exitCode(), 0);
-        QVERIFY(!oProgram.output().contains("ASSERT"));
+        stopCleanly(oProgram);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(QDir(strRecords).entryList(QDir::Files).size() > 0, bStored);
+    }
+
+    // A stop while an upload runs: the process ends at once and cleanly, and what is installed
+    // is whole, the old or the new (a firmware upload that has not begun yet does not begin).
+    void stopDuringAnUpload_data()
+    {
+        QTest::addColumn<bool>("bFirmware");
+        QTest::newRow("language") << false;
+        QTest::newRow("firmware") << true;
+    }
+
+    void stopDuringAnUpload()
+    {
+        QFETCH(bool, bFirmware);
+        QTemporaryDir oRoot;
+        const QString strData = oRoot.path() + "/Documents/KestraToolkit/Vela40";
+        QTemporaryDir oImageDir;
+        const QString strImage = oImageDir.filePath("Vela40.img");
+        QFile oImage(strImage);
+        QVERIFY(oImage.open(QIODevice::WriteOnly) && oImage.write(QByteArray(200000, 'f')) == 200000);
+        oImage.close();
+        const QString strSource = bFirmware ? strImage : KestraTest::binDir() + "/KestraToolkit_de_DE.qm";
+        KestraTest::ProgramC oPack(oRoot.path(), KestraTest::binDir() + "/KestraLangPack");
+        QVERIFY(oPack.start(bFirmware ? QStringList{"--firmware", "--version", "2.0.0", "--sdcard", strSource}
+                                      : QStringList{"--sdcard", strSource}));
+        QVERIFY(oPack.waitForFinished());
+        QCOMPARE(oPack.exitCode(), 0);
+
+        KestraTest::ProgramC oProgram(oRoot.path());
+        oProgram.setEnvironment(QStringLiteral("KESTRA_PLATFORM_KIND"), bFirmware ? "1" : "0");
+        QVERIFY(oProgram.start());
+        QVERIFY(oProgram.waitForText(kMainMenuShown));
+        // Apps > Update > the kind, the first file, YES to the warnings.
+        QVERIFY(pressKeys(oRoot.path(), {"3", "1", bFirmware ? "1" : "2", "F6"}));
+        if (bFirmware) {
+            QVERIFY(oProgram.waitForText("MESSAGE: Information: Data may get lost"));
+            QVERIFY(pressKeys(oRoot.path(), {"F6"}));
+        }
+        QVERIFY(oProgram.waitForText("MESSAGE: Information: Never disconnect power supply"));
+        QVERIFY(pressKeys(oRoot.path(), {"F6"}));
+        QVERIFY(oProgram.waitForText("FileUpload: uploading"));
+        stopCleanly(oProgram);
+        if (QTest::currentTestFailed())
+            return;
+
+        QFile oSource(strSource);
+        QVERIFY(oSource.open(QIODevice::ReadOnly));
+        const QByteArray baSource = oSource.readAll();
+        const QString strInstalledDir = strData + (bFirmware ? "/System/Firmware" : "/System/Language");
+        const QStringList lstInstalled = QDir(strInstalledDir).entryList(QDir::Files | QDir::Hidden);
+        if (!lstInstalled.isEmpty()) {
+            QCOMPARE(lstInstalled, QStringList({QFileInfo(strSource).fileName()}));
+            QFile oInstalled(strInstalledDir + "/" + lstInstalled.first());
+            QVERIFY(oInstalled.open(QIODevice::ReadOnly));
+            QVERIFY(oInstalled.readAll() == baSource);
+        }
+        if (bFirmware) {
+            KestraTest::ProgramC oSimCtl(oRoot.path(), KestraTest::binDir() + "/KestraSimCtl");
+            QVERIFY(oSimCtl.start({"get", "Settings/FirmwareVersion"}));
+            QVERIFY(oSimCtl.waitForFinished());
+            QCOMPARE(oSimCtl.output().trimmed(), lstInstalled.isEmpty() ? QStringLiteral("1.0.0") : QStringLiteral("2.0.0"));
+        }
     }
 
     // Without a GUI there is nothing to wait for: the stop takes no time.
