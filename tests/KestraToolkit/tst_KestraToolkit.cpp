@@ -124,6 +124,17 @@ private slots:
                                                            << "MESSAGE: Information: No Language file" << false << false;
             QTest::addRow("%s: format warning", szKind) << strKind << QStringList{"3", "3", "2"}
                                                         << "MESSAGE: Information: Data may get lost" << false << false;
+            // Settings > Atmos., a height of 20 m typed into the first row.
+            const QStringList lstAtmos{"2", "2", "2", "0", "Enter"};
+            QTest::addRow("%s: atmospheric settings", szKind)
+                << strKind << QStringList{"2", "2"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+            QTest::addRow("%s: atmospheric, exit question", szKind)
+                << strKind << lstAtmos + QStringList{"Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
+                << false;
+            QTest::addRow("%s: atmospheric, data stored", szKind)
+                << strKind << lstAtmos + QStringList{"F6"} << "MESSAGE: Information: Data stored" << false << true;
+            QTest::addRow("%s: atmospheric, not stored", szKind)
+                << strKind << lstAtmos + QStringList{"F6"} << "MESSAGE: Error: Data could not" << true << false;
         }
     }
 

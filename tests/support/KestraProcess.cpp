@@ -91,4 +91,13 @@ qint64 ProgramC::pid() const
     return m_oProcess.processId();
 }
 
+int runSimCtl(const QStringList& lstArguments, QString* pstrOutput, const QString& strSimRoot)
+{
+    ProgramC oTool(strSimRoot.isEmpty() ? simRoot() : strSimRoot, binDir() + "/KestraSimCtl");
+    const bool bFinished = oTool.start(lstArguments) && oTool.waitForFinished();
+    if (pstrOutput)
+        *pstrOutput = oTool.output();
+    return bFinished ? oTool.exitCode() : -1;
+}
+
 } // namespace KestraTest

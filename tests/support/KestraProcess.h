@@ -31,4 +31,8 @@ private:
     QString m_strOutput;
 };
 
+// Runs KestraSimCtl on the root (the test's own when empty): its exit code, -1 when it did not
+// finish, and what it printed.
+int runSimCtl(const QStringList& lstArguments, QString* pstrOutput = nullptr, const QString& strSimRoot = QString());
+
 } // namespace KestraTest

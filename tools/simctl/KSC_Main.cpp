@@ -5,6 +5,8 @@
 #include "Ferrolib/BSS_SIM_Simulator.h"
 #include "Ferrolib/BSS_SYS_Event.h"
 #include "SimInstrument/VSIM_Settings.h"
+#include "Stadion/INS_CorrectionData.h"
+#include "Trigonel/GEO_Atmosphere.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -21,7 +23,11 @@ int usage()
                            "  SETTING is a simulator setting such as Configuration/SDCard or Sensor/TiltL ('list'\n"
                            "  shows them all with unit, default, range and value); a running toolkit takes a\n"
                            "  change at once.\n"
-                           "  KEY is Escape, Enter, Up, Down, Left, Right, Tab, F1..F6 or a digit.\n";
+                           "                    | correction temperature|pressure VALUE\n"
+                           "  KEY is Escape, Enter, Up, Down, Left, Right, Tab, F1..F6, a digit, '.' or '-'.\n"
+                           "  'correction' changes the instrument's stored correction data as a program on the\n"
+                           "  instrument would: the air temperature in °C or the pressure in mbar; the relative\n"
+                           "  humidity stays, the ppm follows.\n";
     return 2;
 }
 
@@ -37,6 +43,10 @@ int keyCode(const QString& strName)
     const QString strKey = strName.toLower();
     if (strKey.size() == 1 && strKey.at(0).isDigit())
         return Qt::Key_0 + strKey.at(0).digitValue();
+    if (strKey == QLatin1String("."))
+        return Qt::Key_Period;
+    if (strKey == QLatin1String("-"))
+        return Qt::Key_Minus;
     return s_hashKeys.value(strKey, 0);
 }
 
@@ -107,6 +117,31 @@ int attachDevice(const QString& strType)
     return bQueued ? 0 : failed(strError);
 }
 
+int changeCorrection(const QString& strQuantity, const QString& strValue)
+{
+    bool bOk = false;
+    const double dValue = strValue.toDouble(&bOk);
+    const bool bTemperature = strQuantity == QLatin1String("temperature");
+    if (!bTemperature && strQuantity != QLatin1String("pressure"))
+        return usage();
+    if (!bOk)
+        return failed(QStringLiteral("The %1 is a number, not '%2'.").arg(strQuantity, strValue));
+    const INS::CorrectionDataC oCorrectionData(1);
+    SDR::AtmosphericCorrectionC oData;
+    if (oCorrectionData.fetch(oData) != INS::CorrectionDataC::RC_OK)
+        return failed(QStringLiteral("The stored correction data cannot be read."));
+    const double dTemperature = bTemperature ? dValue : oData.getDryTemperature();
+    const double dPressure = bTemperature ? oData.getPressure() : dValue;
+    if (!INS::CorrectionDataC::changeAtmosphere(oData, dTemperature, dPressure) || !INS::CorrectionDataC::isValid(oData))
+        return failed(QStringLiteral("The instrument corrects for %1 to %2 °C and for pressures of heights from %3 "
+                                     "to %4 m; %5 %6 is refused.")
+                          .arg(GEO::MIN_TEMPERATURE).arg(GEO::MAX_TEMPERATURE).arg(GEO::MIN_HEIGHT)
+                          .arg(GEO::MAX_HEIGHT).arg(strQuantity, strValue));
+    if (oCorrectionData.store(oData) != INS::CorrectionDataC::RC_OK)
+        return failed(QStringLiteral("The correction data cannot be stored."));
+    return 0;
+}
+
 } // namespace
 
 int main(int iArgc, char** apArgv)
@@ -136,6 +171,8 @@ int main(int iArgc, char** apArgv)
         return attachDevice(lstArguments.at(1));
     if (strCommand == QLatin1String("key") && lstArguments.size() >= 2)
         return pressKeys(lstArguments.mid(1));
+    if (strCommand == QLatin1String("correction") && lstArguments.size() == 3)
+        return changeCorrection(lstArguments.at(1), lstArguments.at(2));
     if (strCommand == QLatin1String("set-event") && lstArguments.size() == 2)
         return setEvent(lstArguments.at(1));
     return usage();

@@ -1,5 +1,6 @@
 #include "KTX/KTX_MainController.h"
 
+#include "KTX/APP/KTX_APP_AtmosphericSettingsApplication.h"
 #include "KTX/APP/KTX_APP_FormatApplication.h"
 #include "KTX/APP/KTX_APP_FormatApplicationModel.h"
 #include "KTX/APP/KTX_APP_SystemInformationApplication.h"
@@ -190,6 +191,8 @@ void MainControllerC::buildRootMenu()
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_SETTINGS, TK::Menu_Settings, QStringLiteral(":/Images/settings.png")));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
         new APP::UnitSettingsApplicationC(), TK::Menu_Unit, QStringLiteral(":/Images/general.png"), nullptr));
+    pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::AtmosphericSettingsApplicationC(), TK::Menu_Atmos, QStringLiteral(":/Images/atmos.png"), nullptr));
     MenuContainerC* pApps =
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_APPS, TK::Menu_Apps, QStringLiteral(":/Images/apps.png")));
     MenuContainerC* pUpdate =

@@ -44,12 +44,16 @@ bool SubjectC::unsubscribe(ObserverC* pObserver)
     if (!m_lstObservers.removeOne(pObserver))
         return false;
     oLock.unlock();
+    // A notification under way on another thread may still call the observer: once it is over,
+    // the observer may go.
+    std::lock_guard<std::recursive_mutex> oNotifying(m_oNotifyMutex);
     pObserver->onUnsubscribed();
     return true;
 }
 
 void SubjectC::notify(int iParam1, int iParam2)
 {
+    std::lock_guard<std::recursive_mutex> oNotifying(m_oNotifyMutex);
     QList<ObserverC*> lstObservers;
     {
         std::unique_lock<std::mutex> oLock(m_oMutex);

@@ -94,7 +94,7 @@ QList<SettingS> makeTable()
         number("Sensor/TiltL", "rad", "0", -0.1, 0.1, "longitudinal inclination"),
         number("Sensor/TiltT", "rad", "0", -0.1, 0.1, "transversal inclination"),
         number("Sensor/TiltNoise", "rad", "2e-06", 0, 1e-3, "standard deviation of the inclination readings"),
-        number("Sensor/CompensatorRange", "rad", "0.0011635528346628864", 1e-4, 0.05,
+        number("Sensor/CompensatorRange", "rad", "0.0011635528346628863", 1e-4, 0.05,
                "largest inclination the compensator reads; beyond it the inclinations are invalid"),
         number("Sensor/InternalTemperature", "°C", "20", -40, 85, "internal temperature"),
         number("Telescope/Hz", "rad", "0", 0, 2 * kPi, "horizontal angle of the telescope"),
@@ -132,6 +132,8 @@ QList<SettingS> makeTable()
         integer("Measurement/FailCode", "number", "0", 0, 2147483647,
                 "error code of the failing measurements (decimal or 0x...); 0 = none"),
         number("EDM/CarrierWavelength", "µm", "0.658", 0.3, 1.6, "carrier wavelength of the distance meter"),
+        byInstrument(integer("Events/CorrectionDataChanged", "number", "0", 0, 2147483647,
+                             "changes of the correction data so far; each one tells the toolkit")),
 
         // Identity and versions, as the system information shows them.
         text("Identity/Model", "Vela40", ".{1,40}", "1 to 40 characters", "instrument model"),

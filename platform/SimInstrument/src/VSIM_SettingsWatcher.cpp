@@ -113,7 +113,8 @@ void dispatch(const QStringList& lstKeys)
     }
 }
 
-// The folder of the settings file, watched for the file being replaced, written or removed.
+// The folder of the settings file, watched for the file being made (a new file is linked in
+// whole), replaced (renamed over), written in place or removed.
 class FolderWatchC
 {
 public:
@@ -130,7 +131,7 @@ public:
         ensureDir(oFile.absolutePath());
         m_baName = QFile::encodeName(oFile.fileName());
         m_iWatch = ::inotify_add_watch(m_iNotifyFd, QFile::encodeName(oFile.absolutePath()).constData(),
-                                       IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_DELETE);
+                                       IN_CREATE | IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_DELETE);
         if (m_iWatch < 0)
             trace(QStringLiteral("The simulator settings in %1 cannot be watched.").arg(oFile.absolutePath()));
     }

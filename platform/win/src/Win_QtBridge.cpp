@@ -211,8 +211,10 @@ private:
             // The instrument's keyboard always reaches the GUI.
             if (!pWidget->isActiveWindow())
                 pWidget->activateWindow();
-            qt_handleKeyEvent(pWidget->windowHandle(), QEvent::KeyPress, iKey, Qt::NoModifier);
-            qt_handleKeyEvent(pWidget->windowHandle(), QEvent::KeyRelease, iKey, Qt::NoModifier);
+            // Digits, the point and the minus are typed, as their keys type them.
+            const QString strText = iKey >= 0x20 && iKey <= 0x7e ? QString(QChar(iKey)) : QString();
+            qt_handleKeyEvent(pWidget->windowHandle(), QEvent::KeyPress, iKey, Qt::NoModifier, strText);
+            qt_handleKeyEvent(pWidget->windowHandle(), QEvent::KeyRelease, iKey, Qt::NoModifier, strText);
         } else if (lstCommand.at(0) == "show" && lstCommand.size() > 1) {
             applyShow(pWidget, lstCommand.at(1).toInt());
         }

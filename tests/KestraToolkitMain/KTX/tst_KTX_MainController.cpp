@@ -105,9 +105,9 @@ private slots:
                 .arg(bText ? "t" : "")
                 .arg(lstChildren.join(','));
         };
-        // Sysinfo, Settings with Unit, and Apps with the text menus Update (Firmware, Language),
+        // Sysinfo, Settings with Unit and Atmos., and Apps with the text menus Update (Firmware, Language),
         // Calibration and Format (System, SD Card).
-        QCOMPARE(fnTree(pRoot), QStringLiteral("178[180,181[185],183[189t[195,196],191t[],193t[201,202]]]"));
+        QCOMPARE(fnTree(pRoot), QStringLiteral("178[180,181[185,188],183[189t[195,196],191t[],193t[201,202]]]"));
 
         // Digits and Escape walk the menus.
         GuiKeyDriver::pressKey(Qt::Key_3);

@@ -1,4 +1,5 @@
 // Events, waits, window message queues and libraries of the desktop Win32 layer.
+#include "KestraProcess.h"
 #include "KestraTest.h"
 
 #include "Ferrolib/BSS_SYS_Event.h"
@@ -6,7 +7,7 @@
 #include <windows.h>
 
 #include <QElapsedTimer>
-#include <QProcess>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <thread>
@@ -24,20 +25,6 @@ LRESULT CALLBACK recordingProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     oMsg.lParam = lParam;
     s_lstDispatched.append(oMsg);
     return 7;
-}
-
-int runSimCtl(const QStringList& lstArguments, const QByteArray& baSimRoot = QByteArray())
-{
-    QProcess oProcess;
-    if (!baSimRoot.isEmpty()) {
-        QProcessEnvironment oEnvironment = QProcessEnvironment::systemEnvironment();
-        oEnvironment.insert(QStringLiteral("KESTRA_SIM_ROOT"), QString::fromLocal8Bit(baSimRoot));
-        oProcess.setProcessEnvironment(oEnvironment);
-    }
-    oProcess.start(KestraTest::binDir() + "/KestraSimCtl", lstArguments);
-    if (!oProcess.waitForFinished(10000))
-        return -1;
-    return oProcess.exitCode();
 }
 
 } // namespace
@@ -101,9 +88,9 @@ private slots:
     {
         BSS::SYS::EventC oWaiter("Test_CrossProcess");
         QTemporaryDir oOtherRoot;
-        QCOMPARE(runSimCtl({"set-event", "Test_CrossProcess"}, QFile::encodeName(oOtherRoot.path())), 0);
+        QCOMPARE(KestraTest::runSimCtl({"set-event", "Test_CrossProcess"}, nullptr, oOtherRoot.path()), 0);
         QVERIFY(!oWaiter.wait(200));
-        QCOMPARE(runSimCtl({"set-event", "Test_CrossProcess"}), 0);
+        QCOMPARE(KestraTest::runSimCtl({"set-event", "Test_CrossProcess"}), 0);
         QVERIFY(oWaiter.wait(2000));
     }
 

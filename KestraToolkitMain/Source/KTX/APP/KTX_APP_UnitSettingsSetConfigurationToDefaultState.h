@@ -1,19 +1,16 @@
 #pragma once
 // Puts the factory units on the unit settings screen; nothing is stored until the user accepts.
-#include "V40_APP_ApplicationStateBase.h"
+#include "KTX/APP/KTX_APP_SetToDefaultState.h"
 
 namespace KTX {
 namespace APP {
 
-class UnitSettingsSetConfigurationToDefaultStateC : public V40::APP::ApplicationStateBaseC
+class UnitSettingsSetConfigurationToDefaultStateC : public SetToDefaultStateC
 {
     Q_OBJECT
 
 public:
-    explicit UnitSettingsSetConfigurationToDefaultStateC(QObject* parent = nullptr);
-    ~UnitSettingsSetConfigurationToDefaultStateC() override;
-
-    void execute() override;
+    using SetToDefaultStateC::SetToDefaultStateC;
 };
 
 } // namespace APP

@@ -3,14 +3,14 @@
 #include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
 #include "KTX/APP/KTX_APP_UnitSettingsPanel.h"
 
-#include "V40_APP_ApplicationModelBase.h"
 #include "V40_LNG_TokenNames.h"
 
 namespace KTX {
 namespace APP {
 
 UnitSettingsStateC::UnitSettingsStateC(QObject* parent)
-    : PanelStateBaseC(V40::LNG::TK::UnitSettings_UNITSETTINGS, parent)
+    : SettingsPanelStateC(V40::LNG::TK::UnitSettings_UNITSETTINGS, UnitSettingsApplicationC::s_iExitCodeSetToDefault,
+                          parent)
 {
 }
 
@@ -21,26 +21,9 @@ UnitSettingsPanelC* UnitSettingsStateC::getSettingsPanel() const
     return qobject_cast<UnitSettingsPanelC*>(getPanel());
 }
 
-void UnitSettingsStateC::OnSetToDefault()
-{
-    OnExit(UnitSettingsApplicationC::s_iExitCodeSetToDefault);
-}
-
 QWidget* UnitSettingsStateC::createPanel(QWidget* pPage)
 {
     return new UnitSettingsPanelC(pPage);
-}
-
-void UnitSettingsStateC::addShortcuts()
-{
-    PanelStateBaseC::addShortcuts();
-    addShortcut(Qt::Key_F5, V40::LNG::TK::Functionkey_DEFAULT, &UnitSettingsStateC::OnSetToDefault);
-}
-
-void UnitSettingsStateC::prepareShow()
-{
-    // Registering the same panel model again when the state comes back changes nothing.
-    getModel()->addSettingsModel(0, getSettingsPanel()->getModel());
 }
 
 } // namespace APP

@@ -1,5 +1,6 @@
 #pragma once
-// Observers and notification subjects. Subjects call their observers on the notifying thread.
+// Observers and notification subjects. Subjects call their observers on the notifying thread;
+// unsubscribe() returns only when no notification calls the observer any more.
 #include <QList>
 #include <mutex>
 
@@ -41,6 +42,8 @@ public:
 
 private:
     mutable std::mutex m_oMutex;
+    // Held while observers are called; recursive, so that an observer may unsubscribe itself.
+    std::recursive_mutex m_oNotifyMutex;
     QList<ObserverC*> m_lstObservers;
 };
 

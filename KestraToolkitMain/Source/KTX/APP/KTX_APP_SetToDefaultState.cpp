@@ -1,24 +1,23 @@
-#include "KTX/APP/KTX_APP_UnitSettingsSetConfigurationToDefaultState.h"
+#include "KTX/APP/KTX_APP_SetToDefaultState.h"
 
 #include "V40_APP_ApplicationModelBase.h"
 #include "V40_GUI_SettingsModel.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
-#define KTX_APP_REPORT(text) \
-    BSS_ASSERT_REPORT((text), "KTX_APP_UnitSettingsSetConfigurationToDefaultState", __LINE__)
+#define KTX_APP_REPORT(text) BSS_ASSERT_REPORT((text), "KTX_APP_SetToDefaultState", __LINE__)
 
 namespace KTX {
 namespace APP {
 
-UnitSettingsSetConfigurationToDefaultStateC::UnitSettingsSetConfigurationToDefaultStateC(QObject* parent)
+SetToDefaultStateC::SetToDefaultStateC(QObject* parent)
     : V40::APP::ApplicationStateBaseC(parent)
 {
 }
 
-UnitSettingsSetConfigurationToDefaultStateC::~UnitSettingsSetConfigurationToDefaultStateC() = default;
+SetToDefaultStateC::~SetToDefaultStateC() = default;
 
-void UnitSettingsSetConfigurationToDefaultStateC::execute()
+void SetToDefaultStateC::execute()
 {
     V40::APP::ApplicationModelBaseC* pModel = modelOrNull();
     if (!pModel) {

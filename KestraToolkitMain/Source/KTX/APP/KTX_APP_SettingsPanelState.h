@@ -1,0 +1,39 @@
+#pragma once
+// The screen of a settings application: its settings panel, F6 accepts the values, F5 asks for the
+// factory values (the application's set-to-default exit code), Escape leaves. The panel's model is
+// the application's settings model 0.
+#include "KTX/APP/KTX_APP_PanelStateBase.h"
+
+namespace V40 {
+namespace GUI {
+class SettingsPanelC;
+}
+} // namespace V40
+
+namespace KTX {
+namespace APP {
+
+class SettingsPanelStateC : public PanelStateBaseC
+{
+    Q_OBJECT
+
+public:
+    SettingsPanelStateC(int iTitleToken, int iExitCodeSetToDefault, QObject* parent = nullptr);
+    ~SettingsPanelStateC() override;
+
+public slots:
+    // Leaves with the application's set-to-default code.
+    void OnSetToDefault();
+
+protected:
+    void addShortcuts() override;
+    void prepareShow() override;
+
+private:
+    V40::GUI::SettingsPanelC* settingsPanel() const;
+
+    const int m_iExitCodeSetToDefault;
+};
+
+} // namespace APP
+} // namespace KTX

@@ -1,0 +1,221 @@
+// The simulated instrument's settings: defaults, the range checks of every write, what a
+// damaged file reads as, and the control tool that changes them from outside.
+#include "KestraProcess.h"
+#include "KestraTest.h"
+
+#include "SimInstrument/VSIM_Registry.h"
+#include "SimInstrument/VSIM_Settings.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct ToolRunS
+{
+    int iExitCode;
+    QString strOutput;
+};
+
+ToolRunS runSimCtl(const QStringList& lstArguments)
+{
+    ToolRunS oRun;
+    oRun.iExitCode = KestraTest::runSimCtl(lstArguments, &oRun.strOutput);
+    return oRun;
+}
+
+void forgetStoredSettings()
+{
+    QFile::remove(VSIM::simulatorSettingsFile());
+}
+
+} // namespace
+
+class SettingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { forgetStoredSettings(); }
+
+    // Every row's default is a value of its own range, and an empty file reads as the defaults.
+    void defaultsAreValuesOfTheirRange()
+    {
+        for (const VSIM::SettingS& rSetting : VSIM::settingTable()) {
+            QVERIFY2(VSIM::checkSetting(rSetting, rSetting.strDefault).isEmpty(), qPrintable(rSetting.strKey));
+            QCOMPARE(VSIM::SettingsC::textValue(rSetting.strKey), rSetting.strDefault);
+        }
+        QCOMPARE(VSIM::SettingsC::doubleValue("Telescope/V"), 1.5707963267948966);
+        QCOMPARE(VSIM::SettingsC::boolValue("Capability/ATR"), true);
+        QCOMPARE(VSIM::SettingsC::doubleValue("EDM/CarrierWavelength"), 0.658);
+        QVERIFY(!VSIM::SettingsC::value("Sensor/NoSuchThing").isValid());
+    }
+
+    void writesAreChecked_data()
+    {
+        QTest::addColumn<QString>("strKey");
+        QTest::addColumn<QString>("strValue");
+        QTest::addColumn<int>("iWriter");
+        QTest::addColumn<QString>("strStored"); // empty: refused with strError
+        QTest::addColumn<QString>("strError");
+        const int iUser = VSIM::WRITER_USER;
+        const int iInstrument = VSIM::WRITER_INSTRUMENT;
+        QTest::newRow("in range") << "Sensor/TiltL" << "-0.001" << iUser << "-0.001" << "";
+        QTest::newRow("range ends") << "Sensor/TiltT" << "0.1" << iUser << "0.1" << "";
+        QTest::newRow("beyond the range")
+            << "Sensor/TiltL" << "0.5" << iUser << "" << "Sensor/TiltL takes -0.1 .. 0.1 rad; 0.5 is refused.";
+        QTest::newRow("percent") << "LaserPlummet/Intensity" << "10" << iUser << ""
+                                 << "LaserPlummet/Intensity takes 20 .. 100 %; 10 is refused.";
+        QTest::newRow("no number") << "Sensor/InternalTemperature" << "warm" << iUser << ""
+                                   << "Sensor/InternalTemperature takes a number, not 'warm'.";
+        QTest::newRow("not finite") << "Clock/Offset" << "inf" << iUser << ""
+                                    << "Clock/Offset takes a number, not 'inf'.";
+        QTest::newRow("bool as word") << "Configuration/SDCard" << "false" << iUser << "0" << "";
+        QTest::newRow("bool refused") << "Configuration/SDCard" << "yes" << iUser << ""
+                                      << "Configuration/SDCard takes 0 or 1, not 'yes'.";
+        QTest::newRow("choice") << "Settings/PlatformKind" << "3" << iUser << ""
+                                << "Settings/PlatformKind takes one of 0, 1; '3' is refused.";
+        QTest::newRow("hexadecimal code") << "Measurement/FailCode" << "0x2000002" << iUser << "33554434" << "";
+        QTest::newRow("no octal") << "Measurement/FailCode" << "010" << iUser << "10" << "";
+        QTest::newRow("whole number") << "Measurement/FaceChangeDelay" << "1.5" << iUser << ""
+                                      << "Measurement/FaceChangeDelay takes a whole number, not '1.5'.";
+        QTest::newRow("version") << "Settings/FirmwareVersion" << "2.1.7" << iUser << "2.1.7" << "";
+        QTest::newRow("no version") << "Settings/FirmwareVersion" << "three" << iUser << ""
+                                    << "Settings/FirmwareVersion takes major.minor.build; 'three' is refused.";
+        QTest::newRow("text of two lines") << "Identity/Model" << "Vela\n40" << iUser << ""
+                                           << "Identity/Model takes one line of at most 200 characters.";
+        QTest::newRow("set by the instrument") << "LaserPlummet/On" << "1" << iUser << ""
+                                               << "LaserPlummet/On is set by the instrument itself, not by the user.";
+        QTest::newRow("by the instrument") << "LaserPlummet/On" << "1" << iInstrument << "1" << "";
+        QTest::newRow("unknown") << "Sensor/Tilt" << "0" << iUser << "" << "There is no simulator setting Sensor/Tilt.";
+        QTest::newRow("letter case") << "sensor/tiltl" << "0.002" << iUser << "0.002" << "";
+    }
+
+    // A refused write says why and leaves what was stored.
+    void writesAreChecked()
+    {
+        QFETCH(QString, strKey);
+        QFETCH(QString, strValue);
+        QFETCH(int, iWriter);
+        QFETCH(QString, strStored);
+        QFETCH(QString, strError);
+        const VSIM::SettingS* pSetting = VSIM::findSetting(strKey);
+        const QString strBefore = pSetting ? VSIM::SettingsC::textValue(strKey) : QString();
+        QString strMessage;
+        const bool bWritten = VSIM::SettingsC::setValue(strKey, strValue, VSIM::WriterE(iWriter), &strMessage);
+        QCOMPARE(bWritten, strError.isEmpty());
+        QCOMPARE(strMessage, strError);
+        if (pSetting)
+            QCOMPARE(VSIM::SettingsC::textValue(strKey), bWritten ? strStored : strBefore);
+    }
+
+    void severalValuesAreWrittenAllOrNone()
+    {
+        QString strError;
+        QVERIFY(!VSIM::SettingsC::setValues({{"Sensor/TiltL", 0.001}, {"Sensor/TiltT", 1.0}}, VSIM::WRITER_USER, &strError));
+        QCOMPARE(strError, QStringLiteral("Sensor/TiltT takes -0.1 .. 0.1 rad; 1 is refused."));
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.0);
+        QVERIFY(VSIM::SettingsC::setValues({{"Sensor/TiltL", 0.001}, {"Sensor/TiltT", -0.002}}));
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.001);
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltT"), -0.002);
+    }
+
+    // A value written past the checks (by hand, by the registry) that is no value of its type
+    // reads as the default; a text reads as it stands, and its reader judges it.
+    void damagedValuesReadAsDefault()
+    {
+        {
+            QSettings oFile(VSIM::simulatorSettingsFile(), QSettings::IniFormat);
+            oFile.setValue("Sensor/TiltL", "steep");
+            oFile.setValue("Settings/Battery/BatteryInternal1/Capacity", 150);
+            oFile.setValue("Settings/FirmwareVersion", "three");
+        }
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.0);
+        QCOMPARE(VSIM::SettingsC::intValue("Settings/Battery/BatteryInternal1/Capacity"), 150);
+        QCOMPARE(VSIM::SettingsC::textValue("Settings/FirmwareVersion"), QStringLiteral("three"));
+        QVERIFY(KestraTest::traces("Simulator")
+                    .contains("Sensor/TiltL: the stored 'steep' is no value of it; it reads as the default 0."));
+    }
+
+    // The rows run in order on one root: what one writes, the next reads.
+    void controlToolChecksAndReports()
+    {
+        const struct
+        {
+            QStringList lstArguments;
+            int iExitCode;
+            QString strOutput;
+        } aoRuns[] = {
+            {{"set", "Telescope/Hz", "3.5"}, 0, ""},
+            {{"get", "Telescope/Hz"}, 0, "3.5\n"},
+            {{"get", "Sensor/TiltNoise"}, 0, "2e-06\n"},
+            {{"set", "Telescope/Hz", "7"}, 1, "Telescope/Hz takes 0 .. 6.283185307179586 rad; 7 is refused.\n"},
+            {{"get", "Telescope/Hz"}, 0, "3.5\n"},
+            {{"get", "Telescope/Az"}, 1, "There is no simulator setting Telescope/Az.\n"},
+            {{"set", "Events/DeviceAttached", "63"}, 1,
+             "Events/DeviceAttached is set by the instrument itself, not by the user.\n"},
+            {{"attach-device", "63"}, 0, ""},
+            {{"attach-device", "71"}, 0, ""},
+            {{"get", "Events/DeviceAttached"}, 0, "63,71\n"},
+            {{"attach-device", "300"}, 1, "A device type is a number from 0 to 255, not '300'.\n"},
+        };
+        for (const auto& rRun : aoRuns) {
+            const ToolRunS oRun = runSimCtl(rRun.lstArguments);
+            QCOMPARE(oRun.strOutput, rRun.strOutput);
+            QCOMPARE(oRun.iExitCode, rRun.iExitCode);
+        }
+    }
+
+    // Attachments queued by several processes at once are all kept.
+    void attachmentsFromSeveralProcessesAreAllQueued()
+    {
+        std::vector<std::unique_ptr<KestraTest::ProgramC>> vecTools;
+        for (int iType = 1; iType <= 6; ++iType) {
+            vecTools.push_back(std::make_unique<KestraTest::ProgramC>(KestraTest::simRoot(),
+                                                                      KestraTest::binDir() + "/KestraSimCtl"));
+            QVERIFY(vecTools.back()->start({"attach-device", QString::number(iType)}));
+        }
+        for (const auto& upTool : vecTools) {
+            QVERIFY(upTool->waitForFinished());
+            QCOMPARE(upTool->exitCode(), 0);
+        }
+        QStringList lstQueued = VSIM::SettingsC::textValue("Events/DeviceAttached").split(',');
+        lstQueued.sort();
+        QCOMPARE(lstQueued, QStringList({"1", "2", "3", "4", "5", "6"}));
+    }
+
+    void listShowsTheTableWithCurrentValues()
+    {
+        QVERIFY(VSIM::SettingsC::setValue("Sensor/InternalTemperature", 31.5));
+        const ToolRunS oRun = runSimCtl({"list"});
+        QCOMPARE(oRun.iExitCode, 0);
+        QCOMPARE(oRun.strOutput.count('\n'), VSIM::settingTable().size() + 1);
+        QVERIFY(QRegularExpression(QStringLiteral("^KEY +UNIT +DEFAULT +RANGE +VALUE\n")).match(oRun.strOutput).hasMatch());
+        QVERIFY(oRun.strOutput.contains(
+            QRegularExpression(QStringLiteral("\nSensor/InternalTemperature +°C +20 +-40 \\.\\. 85 +31\\.5\n"))));
+    }
+
+    // The README lists every setting: the table there is the one the tool prints.
+    void readmeListsEverySetting()
+    {
+        QFile oReadme(QStringLiteral(KESTRA_SOURCE_DIR "/README.md"));
+        QVERIFY(oReadme.open(QIODevice::ReadOnly));
+        const QString strReadme = QString::fromUtf8(oReadme.readAll());
+        const QString strBegin = QStringLiteral("<!-- simulator settings: KestraSimCtl list --markdown -->\n");
+        const QString strEnd = QStringLiteral("<!-- end of simulator settings -->");
+        const int iBegin = strReadme.indexOf(strBegin);
+        const int iEnd = strReadme.indexOf(strEnd);
+        QVERIFY(iBegin >= 0 && iEnd > iBegin);
+        const ToolRunS oRun = runSimCtl({"list", "--markdown"});
+        QCOMPARE(oRun.iExitCode, 0);
+        QVERIFY2(strReadme.mid(iBegin + strBegin.size(), iEnd - iBegin - strBegin.size()) == oRun.strOutput,
+                 "README.md: put the output of 'KestraSimCtl list --markdown' between the markers");
+    }
+};
+
+KESTRA_TEST_MAIN(SettingsTest)
+#include "tst_VSIM_Settings.moc"
