@@ -5,6 +5,7 @@
 #include "Ferrolib/BSS_SYS_Event.h"
 #include "Quillbase/CMN_InstanceLock.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -17,6 +18,28 @@ bool pressKeys(const QString& strRoot, const QStringList& lstKeys)
 {
     KestraTest::ProgramC oSimCtl(strRoot, KestraTest::binDir() + "/KestraSimCtl");
     return oSimCtl.start(QStringList{"key"} + lstKeys) && oSimCtl.waitForFinished() && oSimCtl.exitCode() == 0;
+}
+
+// Presses the keys one after the other; "?N:text" waits until the trace had the text N times.
+bool pressEach(KestraTest::ProgramC& rProgram, const QString& strRoot, const QStringList& lstKeys)
+{
+    for (const QString& strKey : lstKeys) {
+        const bool bDone = strKey.startsWith('?')
+            ? rProgram.waitForText(strKey.section(':', 1), 10000, strKey.mid(1).section(':', 0, 0).toInt())
+            : pressKeys(strRoot, {strKey});
+        if (!bDone)
+            return false;
+    }
+    return true;
+}
+
+// The instrument's clock shows this time of the host's day from now on.
+bool setInstrumentTime(const QString& strRoot, const QTime& oTime)
+{
+    const qint64 iOffset = QDateTime::currentDateTime().secsTo(QDateTime(QDate::currentDate(), oTime));
+    KestraTest::ProgramC oSimCtl(strRoot, KestraTest::binDir() + "/KestraSimCtl");
+    return oSimCtl.start({"set", "Clock/Offset", QString::number(iOffset)}) && oSimCtl.waitForFinished()
+        && oSimCtl.exitCode() == 0;
 }
 
 // SIGTERM ends the program at once, with exit code 0 and no assertion report.
@@ -34,7 +57,7 @@ void stopCleanly(KestraTest::ProgramC& rProgram)
 }
 
 // The main menu is up, in the active window, once its first tile got the focus.
-const char* const kMainMenuShown = "GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"";
+const char* const kMainMenuShown = "GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Level\"";
 
 } // namespace
 
@@ -50,7 +73,7 @@ private slots:
         QVERIFY(oProgram.start());
         QVERIFY(oProgram.waitForText(kMainMenuShown));
         // Into Apps and back, then Escape asks "Exit?" and Escape (NO) returns to the main menu.
-        QVERIFY(pressKeys(oRoot.path(), {"3", "Escape", "Escape", "Escape"}));
+        QVERIFY(pressKeys(oRoot.path(), {"4", "Escape", "Escape", "Escape"}));
         QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Update\""));
         QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Apps\"", 10000, 2));
         QVERIFY(!oProgram.waitForFinished(300));
@@ -109,25 +132,39 @@ private slots:
         for (const QString& strKind : {QStringLiteral("0"), QStringLiteral("1")}) {
             const char* szKind = strKind == "0" ? "simulator" : "instrument";
             QTest::addRow("%s: main menu", szKind) << strKind << QStringList() << kMainMenuShown << false << false;
+            QTest::addRow("%s: level", szKind) << strKind << QStringList{"1"} << "Laser plummet on at 60 %." << false << false;
             QTest::addRow("%s: unit settings", szKind)
-                << strKind << QStringList{"2", "1"} << strUnit << false << false;
+                << strKind << QStringList{"3", "1"} << strUnit << false << false;
             QTest::addRow("%s: exit question", szKind)
                 << strKind << QStringList{"Escape"} << "MESSAGE: Information: Exit?" << false << false;
             QTest::addRow("%s: modified, exit question", szKind)
-                << strKind << QStringList{"2", "1", "Down", "Right", "Escape"}
+                << strKind << QStringList{"3", "1", "Down", "Right", "Escape"}
                 << "MESSAGE: Information: Exit?  Modifications" << false << false;
-            QTest::addRow("%s: data stored", szKind) << strKind << QStringList{"2", "1", "Down", "Right", "F6"}
+            QTest::addRow("%s: data stored", szKind) << strKind << QStringList{"3", "1", "Down", "Right", "F6"}
                                                       << "MESSAGE: Information: Data stored" << false << true;
-            QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"2", "1", "Down", "Right", "F6"}
+            QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"3", "1", "Down", "Right", "F6"}
                                                      << "MESSAGE: Error: Data could not" << true << false;
-            QTest::addRow("%s: no file to upload", szKind) << strKind << QStringList{"3", "1", "2"}
+            QTest::addRow("%s: date and time", szKind)
+                << strKind << QStringList{"3", "2"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+            QTest::addRow("%s: date and time, exit question", szKind)
+                << strKind << QStringList{"3", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "1", "Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
+                << false;
+            QTest::addRow("%s: port selection", szKind) << strKind << QStringList{"3", "3"} << "Ports: RS232" << false << false;
+            QTest::addRow("%s: RS232 settings", szKind) << strKind << QStringList{"3", "3", "F5"} << strUnit << false << false;
+            QTest::addRow("%s: Bluetooth PIN", szKind)
+                << strKind << QStringList{"3", "3", "Down", "F5"} << "GOT FOCUS: V40::GUI::ValueWidgetC" << false << false;
+            QTest::addRow("%s: restart question", szKind)
+                << strKind
+                << QStringList{"3", "3", "Down", "F5", "1", "2", "3", "4", "Enter", "F6", "?2:Ports: RS232", "Escape"}
+                << "MESSAGE: Information: A reboot" << false << false;
+            QTest::addRow("%s: no file to upload", szKind) << strKind << QStringList{"4", "1", "2"}
                                                            << "MESSAGE: Information: No Language file" << false << false;
-            QTest::addRow("%s: format warning", szKind) << strKind << QStringList{"3", "3", "2"}
+            QTest::addRow("%s: format warning", szKind) << strKind << QStringList{"4", "3", "2"}
                                                         << "MESSAGE: Information: Data may get lost" << false << false;
             // Settings > Atmos., a height of 20 m typed into the first row.
-            const QStringList lstAtmos{"2", "2", "2", "0", "Enter"};
+            const QStringList lstAtmos{"3", "4", "2", "0", "Enter"};
             QTest::addRow("%s: atmospheric settings", szKind)
-                << strKind << QStringList{"2", "2"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+                << strKind << QStringList{"3", "4"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
             QTest::addRow("%s: atmospheric, exit question", szKind)
                 << strKind << lstAtmos + QStringList{"Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
                 << false;
@@ -157,14 +194,105 @@ private slots:
         oProgram.setEnvironment(QStringLiteral("KESTRA_PLATFORM_KIND"), strKind);
         QVERIFY(oProgram.start());
         QVERIFY(oProgram.waitForText(kMainMenuShown));
-        for (const QString& strKey : lstKeys)
-            QVERIFY(pressKeys(oRoot.path(), {strKey}));
+        QVERIFY(setInstrumentTime(oRoot.path(), QTime(7, 8, 9)));
+        QVERIFY(pressEach(oProgram, oRoot.path(), lstKeys));
         QVERIFY(oProgram.waitForText(strShown));
 
         stopCleanly(oProgram);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(QDir(strRecords).entryList(QDir::Files).size() > 0, bStored);
+        // A plummet switched on is off again.
+        QCOMPARE(oProgram.count("Laser plummet off."), oProgram.count("Laser plummet on"));
+    }
+
+    // On the instrument without its GUI: the level key opens the level screen with the plummet
+    // on, the simulator tool tilts the instrument, F6 leaves and closes the GUI again.
+    void levelKeyOnTheInstrument()
+    {
+        QTemporaryDir oRoot;
+        const auto fnSimCtl = [&oRoot](const QStringList& lstArguments, QString* pstrOutput = nullptr) {
+            KestraTest::ProgramC oSimCtl(oRoot.path(), KestraTest::binDir() + "/KestraSimCtl");
+            if (!oSimCtl.start(lstArguments) || !oSimCtl.waitForFinished())
+                return -1;
+            if (pstrOutput)
+                *pstrOutput = oSimCtl.output().trimmed();
+            return oSimCtl.exitCode();
+        };
+        KestraTest::ProgramC oProgram(oRoot.path());
+        oProgram.setEnvironment(QStringLiteral("KESTRA_PLATFORM_KIND"), QStringLiteral("1"));
+        QVERIFY(oProgram.start({"/AUTOSTART"}));
+        QVERIFY(oProgram.waitForText("Waiting for event..."));
+        QCOMPARE(fnSimCtl({"level-key"}), 0);
+        QVERIFY(oProgram.waitForText("Laser plummet on at 60 %."));
+        QString strOutput;
+        QCOMPARE(fnSimCtl({"get", "LaserPlummet/On"}, &strOutput), 0);
+        QCOMPARE(strOutput, QStringLiteral("1"));
+
+        QCOMPARE(fnSimCtl({"tilt", "0.05gon", "-0.3mrad"}), 0);
+        QCOMPARE(fnSimCtl({"tilt"}, &strOutput), 0);
+        QCOMPARE(strOutput, QStringLiteral("L = 0.0500 gon (0.000785398 rad)   T = -0.0191 gon (-0.0003 rad)"));
+        QCOMPARE(fnSimCtl({"tilt", "0.05", "0gon"}, &strOutput), 1);
+        QVERIFY(strOutput.contains("'0.05' is no angle"));
+
+        QCOMPARE(fnSimCtl({"key", "F6"}), 0);
+        QVERIFY(oProgram.waitForText("Got stop GUI event."));
+        QVERIFY(oProgram.output().contains("Laser plummet off."));
+        QVERIFY(!oProgram.waitForFinished(300));
+        QCOMPARE(fnSimCtl({"get", "LaserPlummet/On"}, &strOutput), 0);
+        QCOMPARE(strOutput, QStringLiteral("0"));
+        oProgram.terminate();
+        QVERIFY(oProgram.waitForFinished());
+        QCOMPARE(oProgram.exitCode(), 0);
+        QVERIFY(!oProgram.output().contains("ASSERT"));
+    }
+
+    // The time set in Date/Time is the instrument's from then on: it ticks on after a restart.
+    // The host's clock is not touched (the instrument's runs at an offset from it).
+    void clockSetKeepsTickingAfterRestart()
+    {
+        QTemporaryDir oRoot;
+        {
+            KestraTest::ProgramC oProgram(oRoot.path());
+            QVERIFY(oProgram.start());
+            QVERIFY(oProgram.waitForText(kMainMenuShown));
+            QVERIFY(pressEach(oProgram, oRoot.path(), {"3", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "0", "3", "0", "4", "0", "5", "Enter", "F6"}));
+            QVERIFY(oProgram.waitForText("Clock set to "));
+            QVERIFY(oProgram.waitForText("MESSAGE: Information: Data stored"));
+            oProgram.terminate();
+            QVERIFY(oProgram.waitForFinished());
+            QCOMPARE(oProgram.exitCode(), 0);
+        }
+        KestraTest::ProgramC oAgain(oRoot.path());
+        QVERIFY(oAgain.start());
+        QVERIFY(oAgain.waitForText(kMainMenuShown));
+        QVERIFY(pressEach(oAgain, oRoot.path(), {"3", "2"}));
+        // The time row shows the clock, one second after the other.
+        QVERIFY(oAgain.waitForText("MODEL value changed (''): widget: 03:04:"));
+        const QString strFirst = oAgain.output().section("MODEL value changed (''): widget: 03:04:", -1).left(2);
+        QVERIFY(oAgain.waitForText("widget: 03:04:", 10000, 3));
+        QVERIFY(!oAgain.output().section("widget: 03:04:", -1).startsWith(strFirst));
+        oAgain.terminate();
+        QVERIFY(oAgain.waitForFinished());
+        QVERIFY(!oAgain.output().contains("ASSERT"));
+    }
+
+    // A new PIN is taken by the Bluetooth module only when it starts: the toolkit asks, and YES
+    // restarts the instrument (the simulator goes down and stays down).
+    void restartAfterANewPin()
+    {
+        QTemporaryDir oRoot;
+        KestraTest::ProgramC oProgram(oRoot.path());
+        QVERIFY(oProgram.start());
+        QVERIFY(oProgram.waitForText(kMainMenuShown));
+        QVERIFY(pressEach(oProgram, oRoot.path(),
+                          {"3", "3", "Down", "F5", "2", "4", "6", "8", "Enter", "F6", "?2:Ports: RS232", "Escape"}));
+        QVERIFY(oProgram.waitForText("MESSAGE: Information: A reboot is required"));
+        QVERIFY(pressKeys(oRoot.path(), {"F6"}));
+        QVERIFY(oProgram.waitForFinished());
+        QCOMPARE(oProgram.exitCode(), 0);
+        QVERIFY(oProgram.output().contains("Restart of the instrument requested."));
+        QVERIFY(!oProgram.output().contains("ASSERT"));
     }
 
     // A stop while an upload runs: the process ends at once and cleanly, and what is installed
@@ -198,7 +326,7 @@ private slots:
         QVERIFY(oProgram.start());
         QVERIFY(oProgram.waitForText(kMainMenuShown));
         // Apps > Update > the kind, the first file, YES to the warnings.
-        QVERIFY(pressKeys(oRoot.path(), {"3", "1", bFirmware ? "1" : "2", "F6"}));
+        QVERIFY(pressKeys(oRoot.path(), {"4", "1", bFirmware ? "1" : "2", "F6"}));
         if (bFirmware) {
             QVERIFY(oProgram.waitForText("MESSAGE: Information: Data may get lost"));
             QVERIFY(pressKeys(oRoot.path(), {"F6"}));

@@ -13,7 +13,7 @@
 #include "V40_GUI_TitleBar.h"
 #include "V40_LNG_TextTokens.h"
 
-#include <QDateTime>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QResource>
 #include <QShortcut>
@@ -23,7 +23,6 @@
 #include <QVBoxLayout>
 
 #include <functional>
-#include <map>
 #include <memory>
 
 namespace GuiKeyDriver {
@@ -90,25 +89,24 @@ class KeyScript
 public:
     KeyScript& key(int iKey)
     {
-        m_listSteps.push_back([iKey] { pressKey(iKey); });
+        m_listSteps.push_back({[iKey] { pressKey(iKey); }, {}});
         return *this;
     }
     KeyScript& call(const std::function<void()>& fnStep)
     {
-        m_listSteps.push_back(fnStep);
+        m_listSteps.push_back({fnStep, {}});
         return *this;
     }
-    // Holds the script until the predicate holds (at most the time): the step after a long
-    // operation, such as an upload, would otherwise come too early.
-    KeyScript& waitUntil(const std::function<bool()>& fnReady, int iTimeoutMs = 10000)
+    // Holds the script until the condition holds (a message that closes by itself has gone, for
+    // instance), looking again every step; after iTimeoutMs it goes on all the same.
+    KeyScript& waitUntil(const std::function<bool()>& fnReady, int iTimeoutMs = 5000)
     {
-        auto spDeadline = std::make_shared<qint64>(-1);
-        m_listSteps.push_back([] {});
-        m_mapHolds[int(m_listSteps.size()) - 1] = [fnReady, iTimeoutMs, spDeadline] {
-            if (*spDeadline < 0)
-                *spDeadline = QDateTime::currentMSecsSinceEpoch() + iTimeoutMs;
-            return fnReady() || QDateTime::currentMSecsSinceEpoch() > *spDeadline;
-        };
+        auto spTimer = std::make_shared<QElapsedTimer>();
+        m_listSteps.push_back({{}, [fnReady, spTimer, iTimeoutMs] {
+                                   if (!spTimer->isValid())
+                                       spTimer->start();
+                                   return fnReady() || spTimer->elapsed() > iTimeoutMs;
+                               }});
         return *this;
     }
     // Starts the script and returns at once: for a modal call that follows, whose loop runs it.
@@ -137,19 +135,22 @@ private:
                 *spDone = true;
                 return;
             }
-            const auto itHold = m_mapHolds.find(iStep);
-            if (itHold != m_mapHolds.end() && !itHold->second()) {
-                schedule(iStep, spDone);
+            const StepS& rStep = m_listSteps[iStep];
+            if (rStep.fnReady) {
+                schedule(rStep.fnReady() ? iStep + 1 : iStep, spDone);
                 return;
             }
             schedule(iStep + 1, spDone);
-            m_listSteps[iStep]();
+            rStep.fnRun();
         });
     }
 
-    std::vector<std::function<void()>> m_listSteps;
-    // Steps that wait: the script goes on when the function returns true.
-    std::map<int, std::function<bool()>> m_mapHolds;
+    struct StepS
+    {
+        std::function<void()> fnRun;
+        std::function<bool()> fnReady;
+    };
+    std::vector<StepS> m_listSteps;
     std::shared_ptr<bool> m_spDone;
 };
 

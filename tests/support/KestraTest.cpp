@@ -3,6 +3,7 @@
 #include "Ferrolib/BSS_Assert.h"
 #include "Ferrolib/BSS_HAL_DurableFile.h"
 #include "Ferrolib/BSS_Trace.h"
+#include "SimInstrument/VSIM_Settings.h"
 #include "V40_GUI_UTI_Trace.h"
 
 #include <QCoreApplication>
@@ -106,6 +107,15 @@ void DebugCaptureC::handler(QtMsgType eType, const QMessageLogContext& rContext,
 QStringList traces(const QString& strChannel)
 {
     return BSS::TEST::traceTexts(strChannel);
+}
+
+bool setSimulatorSetting(const QString& strKey, const QVariant& varValue)
+{
+    QString strError;
+    if (VSIM::SettingsC::setValue(strKey, varValue, VSIM::WRITER_INSTRUMENT, &strError))
+        return true;
+    qWarning("%s", qPrintable(strError));
+    return false;
 }
 
 QStringList assertTexts()

@@ -22,6 +22,10 @@ bool waitFor(const std::function<bool()>& fnReady, int iTimeoutMs = 5000);
 
 QStringList traces(const QString& strChannel);
 
+// Writes a setting of the simulated instrument, also one only the instrument writes; a refusal
+// is printed with its reason.
+bool setSimulatorSetting(const QString& strKey, const QVariant& varValue);
+
 // Collects the Qt debug lines (the GUI framework's trace) while it lives; with the switch, it also
 // turns the framework's trace switch on for that time. The platform log still gets every line.
 class DebugCaptureC

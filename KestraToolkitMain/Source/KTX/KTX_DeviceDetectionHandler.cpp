@@ -7,8 +7,6 @@ namespace KTX {
 
 namespace {
 constexpr int kStateAttached = 1;
-constexpr int kDeviceTypeRadioHandle = 63;
-constexpr int kDeviceTypeBluetoothHandle = 71;
 } // namespace
 
 DeviceDetectionHandlerC::DeviceDetectionHandlerC() = default;
@@ -48,9 +46,9 @@ void DeviceDetectionHandlerC::onDeviceNotification(int iCode, int iState)
         return;
     const int iDeviceType = (iCode >> 8) & 0xFF;
     const wchar_t* pwszDevName = nullptr;
-    if (iDeviceType == kDeviceTypeRadioHandle)
+    if (iDeviceType == CCF::ITF::DEVICE_TYPE_RADIO_HANDLE)
         pwszDevName = CCF::ITF::DEVICE_NAME_RADIO_HANDLE;
-    else if (iDeviceType == kDeviceTypeBluetoothHandle)
+    else if (iDeviceType == CCF::ITF::DEVICE_TYPE_BLUETOOTH_HANDLE)
         pwszDevName = CCF::ITF::DEVICE_NAME_BLUETOOTH_HANDLE;
     else
         return;

@@ -1,8 +1,11 @@
 #include "KTX/KTX_MainController.h"
 
 #include "KTX/APP/KTX_APP_AtmosphericSettingsApplication.h"
+#include "KTX/APP/KTX_APP_CommunicationSettingsApplication.h"
+#include "KTX/APP/KTX_APP_DateTimeSettingsApplication.h"
 #include "KTX/APP/KTX_APP_FormatApplication.h"
 #include "KTX/APP/KTX_APP_FormatApplicationModel.h"
+#include "KTX/APP/KTX_APP_LevelLaserPlummetApplication.h"
 #include "KTX/APP/KTX_APP_SystemInformationApplication.h"
 #include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
 #include "KTX/APP/KTX_APP_UploadFileApplication.h"
@@ -171,7 +174,7 @@ void MainControllerC::runLevelApplication()
 
 V40::APP::AbstractApplicationC* MainControllerC::createLevelApplication()
 {
-    return nullptr;
+    return new APP::LevelLaserPlummetApplicationC();
 }
 
 void MainControllerC::buildRootMenu()
@@ -186,11 +189,17 @@ void MainControllerC::buildRootMenu()
     MenuContainerC* pRoot = m_pRootMenuContainer;
 
     pRoot->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        createLevelApplication(), TK::Menu_Level, QStringLiteral(":/Images/level.png"), nullptr));
+    pRoot->addComponent(new V40::GUI::ApplicationMenuComponentC(
         new APP::SystemInformationApplicationC(0), TK::Menu_Sysinfo, QStringLiteral(":/Images/sysinfo.png"), nullptr));
     MenuContainerC* pSettings =
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_SETTINGS, TK::Menu_Settings, QStringLiteral(":/Images/settings.png")));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
         new APP::UnitSettingsApplicationC(), TK::Menu_Unit, QStringLiteral(":/Images/general.png"), nullptr));
+    pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::DateTimeSettingsApplicationC(), TK::Menu_DateTime, QStringLiteral(":/Images/datetime.png"), nullptr));
+    pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(new APP::CommunicationSettingsApplicationC(),
+                                                                    TK::Menu_Comm, QStringLiteral(":/Images/communication.png"), nullptr));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
         new APP::AtmosphericSettingsApplicationC(), TK::Menu_Atmos, QStringLiteral(":/Images/atmos.png"), nullptr));
     MenuContainerC* pApps =

@@ -47,7 +47,7 @@ private:
     // Cancels every open wait and runs pfnStep once they have all returned.
     void afterWaitsUnwound(void (MainControllerC::*pfnStep)());
     void waitForWorkerThread();
-    // The level application, once it exists; null until then.
+    // The level application of the level key and of the main menu; the caller owns it.
     static V40::APP::AbstractApplicationC* createLevelApplication();
 
     V40::GUI::MenuContainerC* m_pRootMenuContainer;

@@ -11,7 +11,12 @@ constexpr int kIntBytes = 4;
 } // namespace
 
 ConfigRecordC::ConfigRecordC(int iId1, int iId2)
-    : m_oFile("CONF", iId1, iId2)
+    : ConfigRecordC("CONF", iId1, iId2)
+{
+}
+
+ConfigRecordC::ConfigRecordC(const char (&acKind)[5], int iId1, int iId2)
+    : m_oFile(acKind, iId1, iId2)
 {
 }
 

@@ -4,8 +4,7 @@
 #include "SimInstrument/VSIM_Settings.h"
 #include "SimInstrument/VSIM_SettingsWatcher.h"
 
-#include <mutex>
-
+#include <atomic>
 #include <thread>
 
 namespace CCF {
@@ -13,21 +12,38 @@ namespace ITF {
 
 const wchar_t* const DEVICE_NAME_RADIO_HANDLE = L"RadioHandle";
 const wchar_t* const DEVICE_NAME_BLUETOOTH_HANDLE = L"BluetoothHandle";
+const wchar_t* const DEVICE_NAME_RS232 = L"RS232";
+const wchar_t* const DEVICE_NAME_INTERNAL_BLUETOOTH = L"InternalBluetooth";
+
+const wchar_t* handleDeviceName(int iDeviceType)
+{
+    switch (iDeviceType) {
+    case DEVICE_TYPE_RADIO_HANDLE:
+        return DEVICE_NAME_RADIO_HANDLE;
+    case DEVICE_TYPE_BLUETOOTH_HANDLE:
+        return DEVICE_NAME_BLUETOOTH_HANDLE;
+    default:
+        return L"Handle";
+    }
+}
 
 namespace {
 
-struct ActiveDeviceS
-{
-    std::mutex oMutex;
-    QString strName;
-    int iPort = TS_PORT_NONE;
-    int iActivations = 0;
-};
+// The active device is the instrument's: it is kept in the simulated instrument's state.
+const QString kActiveDeviceKey = QStringLiteral("Devices/ActiveDevice");
+const QString kActivePortKey = QStringLiteral("Devices/ActivePort");
+const QString kHandleKey = QStringLiteral("Devices/BluetoothHandle");
 
-ActiveDeviceS& activeDevice()
+std::atomic<int> s_iActivations(0);
+
+bool isKnownDevice(const QString& strName)
 {
-    static ActiveDeviceS s_oActive;
-    return s_oActive;
+    for (const wchar_t* pwszName : {DEVICE_NAME_RADIO_HANDLE, DEVICE_NAME_BLUETOOTH_HANDLE, DEVICE_NAME_RS232,
+                                    DEVICE_NAME_INTERNAL_BLUETOOTH, handleDeviceName(0)}) {
+        if (strName == QString::fromWCharArray(pwszName))
+            return true;
+    }
+    return false;
 }
 
 BSS::TraceChannelC& trace()
@@ -76,11 +92,11 @@ bool DeviceConfigurationC::isOpen() const
 
 bool DeviceConfigurationC::getActiveDevice(QString& rstrName, int& riPort) const
 {
-    std::unique_lock<std::mutex> oLock(activeDevice().oMutex);
-    if (activeDevice().strName.isEmpty())
+    const QString strName = VSIM::SettingsC::textValue(kActiveDeviceKey);
+    if (strName.isEmpty())
         return false;
-    rstrName = activeDevice().strName;
-    riPort = activeDevice().iPort;
+    rstrName = strName;
+    riPort = VSIM::SettingsC::intValue(kActivePortKey);
     return true;
 }
 
@@ -89,8 +105,7 @@ int DeviceConfigurationC::setDeviceActiveOnPort(const wchar_t* pwszDeviceName, i
     if (!m_bOpen)
         return RC_NOT_OPEN;
     const QString strName = QString::fromWCharArray(pwszDeviceName ? pwszDeviceName : L"");
-    if (strName != QString::fromWCharArray(DEVICE_NAME_RADIO_HANDLE)
-        && strName != QString::fromWCharArray(DEVICE_NAME_BLUETOOTH_HANDLE))
+    if (!isKnownDevice(strName) || iPort < TS_PORT_RS232 || iPort > TS_PORT_NO_HOTSHOE)
         return RC_UNKNOWN_DEVICE;
     m_strStagedName = strName;
     m_iStagedPort = iPort;
@@ -103,26 +118,27 @@ int DeviceConfigurationC::activate(int)
         return RC_NOT_OPEN;
     if (m_strStagedName.isEmpty())
         return RC_NOTHING_TO_ACTIVATE;
-    std::unique_lock<std::mutex> oLock(activeDevice().oMutex);
-    activeDevice().strName = m_strStagedName;
-    activeDevice().iPort = m_iStagedPort;
-    ++activeDevice().iActivations;
+    QString strError;
+    if (!VSIM::SettingsC::setValues({{kActiveDeviceKey, m_strStagedName}, {kActivePortKey, m_iStagedPort}},
+                                    VSIM::WRITER_INSTRUMENT, &strError)) {
+        trace().write("Device %s cannot be made active: %s\n", qPrintable(m_strStagedName), qPrintable(strError));
+        return RC_NOT_STORED;
+    }
+    ++s_iActivations;
     trace().write("Device %s active on port %d.\n", qPrintable(m_strStagedName), m_iStagedPort);
     return RC_OK;
 }
 
 void DeviceConfigurationC::resetActiveDevice()
 {
-    std::unique_lock<std::mutex> oLock(activeDevice().oMutex);
-    activeDevice().strName.clear();
-    activeDevice().iPort = TS_PORT_NONE;
-    activeDevice().iActivations = 0;
+    VSIM::SettingsC::setValues({{kActiveDeviceKey, QString()}, {kActivePortKey, int(TS_PORT_NONE)}},
+                               VSIM::WRITER_INSTRUMENT);
+    s_iActivations = 0;
 }
 
 int DeviceConfigurationC::activationCount()
 {
-    std::unique_lock<std::mutex> oLock(activeDevice().oMutex);
-    return activeDevice().iActivations;
+    return s_iActivations;
 }
 
 BSS::TSK::CommandSourceC& DeviceServiceC::notificationSource()
@@ -164,8 +180,12 @@ void takeSimulatedAttachments(DeviceServiceC& rService)
     for (const QString& strType : strTaken.split(',', Qt::SkipEmptyParts)) {
         bool bOk = false;
         const int iType = strType.trimmed().toInt(&bOk);
-        if (bOk)
-            rService.notificationSource().fire((iType & 0xFF) << 8, 1);
+        if (!bOk)
+            continue;
+        // A handle sits on the port without hot shoe from now on.
+        if (iType == DEVICE_TYPE_RADIO_HANDLE || iType == DEVICE_TYPE_BLUETOOTH_HANDLE)
+            VSIM::SettingsC::setValue(kHandleKey, iType, VSIM::WRITER_INSTRUMENT);
+        rService.notificationSource().fire((iType & 0xFF) << 8, 1);
     }
 }
 

@@ -159,6 +159,12 @@ bool closeApplication(int iCloseCode, int, int)
     return PostMessageW(hReceiver, WM_CLOSE, 0, 0) != FALSE;
 }
 
+bool restartInstrument()
+{
+    trace().write("Restart of the instrument requested.\n");
+    return closeApplication(CLOSE_APPLICATION, 0, 0);
+}
+
 bool isOperationMessageSuppressed()
 {
     return VSIM::SettingsC::boolValue(QStringLiteral("Settings/SilentOperation"));

@@ -16,11 +16,13 @@
 #include "Ferrolib/BSS_REG_NativeSettings.h"
 #include "Ferrolib/BSS_SIM_Simulator.h"
 #include "Quillbase/CMN_System.h"
+#include "SimInstrument/VSIM_Settings.h"
 #include "V40_GUI_MenuContainer.h"
 #include "V40_GUI_MenuContainerProperties.h"
 #include "V40_GUI_UTI_Trace.h"
 
 #include <QDir>
+#include <QTimer>
 #include <QTranslator>
 
 #include <atomic>
@@ -105,12 +107,13 @@ private slots:
                 .arg(bText ? "t" : "")
                 .arg(lstChildren.join(','));
         };
-        // Sysinfo, Settings with Unit and Atmos., and Apps with the text menus Update (Firmware, Language),
-        // Calibration and Format (System, SD Card).
-        QCOMPARE(fnTree(pRoot), QStringLiteral("178[180,181[185,188],183[189t[195,196],191t[],193t[201,202]]]"));
+        // Level, Sysinfo, Settings (Unit, Date/Time, Comm., Atmos.), and Apps with the text menus
+        // Update (Firmware, Language), Calibration and Format (System, SD Card).
+        QCOMPARE(fnTree(pRoot),
+                 QStringLiteral("178[179,180,181[185,186,187,188],183[189t[195,196],191t[],193t[201,202]]]"));
 
         // Digits and Escape walk the menus.
-        GuiKeyDriver::pressKey(Qt::Key_3);
+        GuiKeyDriver::pressKey(Qt::Key_4);
         QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("APPS"); }));
         GuiKeyDriver::pressKey(Qt::Key_2);
         QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("CALIBRATION"); }));
@@ -213,8 +216,9 @@ private slots:
         QTest::addColumn<QList<int>>("lstKeys");
         QTest::addColumn<QString>("strShown");
         QTest::addColumn<bool>("bStored");
-        const QList<int> lstChangeUnit{Qt::Key_2, Qt::Key_1, Qt::Key_Down, Qt::Key_Right};
-        QTest::newRow("unit settings") << QList<int>{Qt::Key_2, Qt::Key_1} << "UNIT SETTINGS" << false;
+        const QList<int> lstChangeUnit{Qt::Key_3, Qt::Key_1, Qt::Key_Down, Qt::Key_Right};
+        QTest::newRow("level") << QList<int>{Qt::Key_1} << "LEVEL UP" << false;
+        QTest::newRow("unit settings") << QList<int>{Qt::Key_3, Qt::Key_1} << "UNIT SETTINGS" << false;
         QTest::newRow("modified, exit question") << (lstChangeUnit + QList<int>{Qt::Key_Escape}) << "Information" << false;
         QTest::newRow("data stored") << (lstChangeUnit + QList<int>{Qt::Key_F6}) << "Information" << true;
         QTest::newRow("exit question") << QList<int>{Qt::Key_Escape} << "Information" << false;
@@ -242,15 +246,34 @@ private slots:
         QVERIFY(guiGone());
         QCOMPARE(strSeen, strShown);
         QCOMPARE(oRecords.entryList(QDir::Files).isEmpty(), !bStored);
+        QVERIFY(!VSIM::SettingsC::boolValue("LaserPlummet/On"));
         QCOMPARE(KestraTest::assertTexts().join(" | "), QString());
 
         m_oPlatform.task().startGui();
         QVERIFY(guiShown());
     }
 
+    // On the instrument, with the GUI hidden: the level key opens the level screen at once, and
+    // leaving it closes the GUI again.
     void levelKeyStartsNoMenu()
     {
+        qputenv("KESTRA_PLATFORM_KIND", "1");
+        // A steady bubble, so that the traced value changes stay few.
+        QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltNoise", 0.0));
         V40::GUI::UTI::setTraceEnabled(true); // menu tiles trace when they take the focus
+        // The level screen waits inside the GUI start: it is answered from a timer.
+        bool bPlummetOnWhileShown = false;
+        QTimer oAnswer;
+        oAnswer.setInterval(20);
+        connect(&oAnswer, &QTimer::timeout, [&] {
+            V40::GUI::MainWindowC* pMainWindow = existingMainWindow();
+            if (!pMainWindow || !pMainWindow->isVisible() || GuiKeyDriver::title() != QStringLiteral("LEVEL UP"))
+                return;
+            oAnswer.stop();
+            bPlummetOnWhileShown = VSIM::SettingsC::boolValue("LaserPlummet/On");
+            GuiKeyDriver::pressKey(Qt::Key_F6);
+        });
+        oAnswer.start();
         BSS::SYS::EventC oLevelKey("Tessel_KeyEvent_Level");
         oLevelKey.set();
         QVERIFY(KestraTest::waitFor([] {
@@ -258,6 +281,8 @@ private slots:
         }));
         // The level run ends by closing the GUI again; no menu was built on the way.
         QVERIFY(KestraTest::waitFor([] { return KestraTest::traces("FirmwareStarterTask").contains("Got stop GUI event."); }));
+        QVERIFY(bPlummetOnWhileShown);
+        QVERIFY(!VSIM::SettingsC::boolValue("LaserPlummet/On"));
         QVERIFY(guiGone());
         V40::GUI::UTI::setTraceEnabled(false);
         QVERIFY(KestraTest::traces("Qt").filter("MenuItemWidgetC").isEmpty());

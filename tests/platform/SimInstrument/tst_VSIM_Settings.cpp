@@ -68,8 +68,8 @@ private slots:
         QTest::newRow("range ends") << "Sensor/TiltT" << "0.1" << iUser << "0.1" << "";
         QTest::newRow("beyond the range")
             << "Sensor/TiltL" << "0.5" << iUser << "" << "Sensor/TiltL takes -0.1 .. 0.1 rad; 0.5 is refused.";
-        QTest::newRow("percent") << "LaserPlummet/Intensity" << "10" << iUser << ""
-                                 << "LaserPlummet/Intensity takes 20 .. 100 %; 10 is refused.";
+        QTest::newRow("percent") << "LaserPlummet/Intensity" << "101" << iUser << ""
+                                 << "LaserPlummet/Intensity takes 0 .. 100 %; 101 is refused.";
         QTest::newRow("no number") << "Sensor/InternalTemperature" << "warm" << iUser << ""
                                    << "Sensor/InternalTemperature takes a number, not 'warm'.";
         QTest::newRow("not finite") << "Clock/Offset" << "inf" << iUser << ""

@@ -25,7 +25,8 @@ void SettingsPanelStateC::OnSetToDefault()
 void SettingsPanelStateC::addShortcuts()
 {
     PanelStateBaseC::addShortcuts();
-    addShortcut(Qt::Key_F5, V40::LNG::TK::Functionkey_DEFAULT, &SettingsPanelStateC::OnSetToDefault);
+    if (m_iExitCodeSetToDefault != NO_SET_TO_DEFAULT)
+        addShortcut(Qt::Key_F5, V40::LNG::TK::Functionkey_DEFAULT, &SettingsPanelStateC::OnSetToDefault);
 }
 
 void SettingsPanelStateC::prepareShow()

@@ -1,7 +1,7 @@
 #pragma once
 // The screen of a settings application: its settings panel, F6 accepts the values, F5 asks for the
 // factory values (the application's set-to-default exit code), Escape leaves. The panel's model is
-// the application's settings model 0.
+// the application's settings model 0. A screen without factory values (NO_SET_TO_DEFAULT) has no F5.
 #include "KTX/APP/KTX_APP_PanelStateBase.h"
 
 namespace V40 {
@@ -18,6 +18,8 @@ class SettingsPanelStateC : public PanelStateBaseC
     Q_OBJECT
 
 public:
+    static constexpr int NO_SET_TO_DEFAULT = -1;
+
     SettingsPanelStateC(int iTitleToken, int iExitCodeSetToDefault, QObject* parent = nullptr);
     ~SettingsPanelStateC() override;
 

@@ -7,7 +7,9 @@
 #include "Gaugelib/SDR_VersionRecord.h"
 #include "Marrowlib/CCF_OptionRegistry.h"
 #include "Quillbase/CMN_SystemInformation.h"
-#include "Stadion/VSC_StatusController.h"
+#include "Stadion/VMN_InstrumentInfo.h"
+#include "Stadion/VMN_OrlinStatusController.h"
+#include "Stadion/VMN_OrlinSystemAccessor.h"
 
 #define KTX_APP_REPORT(text) BSS_ASSERT_REPORT((text), "KTX_APP_SystemInformationModel", __LINE__)
 
@@ -41,18 +43,18 @@ SystemInformationModelC::SystemInformationModelC(QObject* parent)
         m_strEquipmentNumber = strText;
 
     // The instrument's own data; the flags of the option rows are read once, here.
-    VSC::InstrumentInformationC oInformation;
+    VMN::InstrumentInfoC oInformation;
     bool bInformation = false;
-    if (const VSC::StatusControllerC* pStatusController = VSC::StatusControllerC::instance())
-        bInformation = pStatusController->getInstrumentInformation(oInformation) == VSC::RC_STATUS_OK;
+    if (VMN::OrlinStatusControllerC* pStatusController = VMN::OrlinSystemAccessorC::getOrlinStatusController())
+        bInformation = pStatusController->getInstrumentInfo(oInformation) == VMN::OrlinStatusControllerC::RC_OK;
     else
         KTX_APP_REPORT("0 != pStatusController");
     if (bInformation) {
         m_strAngleAccuracy = formatAngleAccuracy(oInformation.getAngleAccuracy());
         m_strEdm = formatDistanceMeterType(oInformation.getDistanceMeterType());
     }
-    const bool bOverviewCamera = bInformation && oInformation.hasOption(VSC::INSTRUMENT_OPTION_OVERVIEW_CAMERA);
-    m_strTrevo360 = formatYesNo(bInformation && oInformation.hasOption(VSC::INSTRUMENT_OPTION_TREVO360));
+    const bool bOverviewCamera = bInformation && oInformation.hasOption(VMN::InstrumentInfoC::OPTION_OVERVIEW_CAMERA);
+    m_strTrevo360 = formatYesNo(bInformation && oInformation.hasOption(VMN::InstrumentInfoC::OPTION_TREVO360));
     m_strOverviewCamera = formatYesNo(bOverviewCamera);
 
     m_strToolkitVersion = formatVersion("%1d.%02d.%d", s_oToolkitVersion);
@@ -88,11 +90,11 @@ QString SystemInformationModelC::formatAngleAccuracy(double dArcSeconds)
 QString SystemInformationModelC::formatDistanceMeterType(int iType)
 {
     switch (iType) {
-    case VSC::DISTANCE_METER_STANDARD:
+    case VMN::InstrumentInfoC::DISTANCE_METER_STANDARD:
         return V40::LNG::getTextToken(TK::Systeminformation_StandardEDM);
-    case VSC::DISTANCE_METER_LONG_RANGE:
+    case VMN::InstrumentInfoC::DISTANCE_METER_LONG_RANGE:
         return V40::LNG::getTextToken(TK::Systeminformation_LongRangeEDM);
-    case VSC::DISTANCE_METER_NONE:
+    case VMN::InstrumentInfoC::DISTANCE_METER_NONE:
         break;
     default:
         KTX_APP_REPORT("Unknown distance meter type.");

@@ -14,7 +14,10 @@ namespace CCF {
 class ConfigRecordC
 {
 public:
+    // A configuration record ("CONF").
     ConfigRecordC(int iId1, int iId2);
+    // A record of another kind kept the same way, such as the serial port's ("SERL").
+    ConfigRecordC(const char (&acKind)[5], int iId1, int iId2);
     ~ConfigRecordC();
     ConfigRecordC(const ConfigRecordC&) = delete;
     ConfigRecordC& operator=(const ConfigRecordC&) = delete;

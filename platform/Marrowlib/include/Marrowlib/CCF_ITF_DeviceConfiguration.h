@@ -1,6 +1,6 @@
 #pragma once
-// Device configuration of the instrument: which device is active on which port, and the
-// services that report attached devices.
+// Device configuration of the instrument: which device is active on which port (kept by the
+// instrument across restarts), and the services that report attached devices.
 #include "Ferrolib/BSS_TSK_Command.h"
 
 #include <QString>
@@ -10,14 +10,24 @@ namespace ITF {
 
 enum PortE { TS_PORT_NONE = -1, TS_PORT_RS232 = 0, TS_PORT_BLUETOOTH = 1, TS_PORT_NO_HOTSHOE = 2 };
 
+// The platform's device type codes of the two handles.
+constexpr int DEVICE_TYPE_RADIO_HANDLE = 63;
+constexpr int DEVICE_TYPE_BLUETOOTH_HANDLE = 71;
+
 // Names of the devices of types 63 and 71.
 extern const wchar_t* const DEVICE_NAME_RADIO_HANDLE;
 extern const wchar_t* const DEVICE_NAME_BLUETOOTH_HANDLE;
+// Names of the serial port and of the internal Bluetooth module as devices of their ports.
+extern const wchar_t* const DEVICE_NAME_RS232;
+extern const wchar_t* const DEVICE_NAME_INTERNAL_BLUETOOTH;
+// The name of a handle by its device type; a handle of another type has a name of its own.
+const wchar_t* handleDeviceName(int iDeviceType);
 
 constexpr int RC_OK = 0;
 constexpr int RC_NOT_OPEN = 1;
 constexpr int RC_UNKNOWN_DEVICE = 2;
 constexpr int RC_NOTHING_TO_ACTIVATE = 3;
+constexpr int RC_NOT_STORED = 4;
 
 class DeviceConfigurationC
 {
@@ -32,7 +42,8 @@ public:
     bool isOpen() const;
     // True when a device is active; its name and port are returned.
     bool getActiveDevice(QString& rstrName, int& riPort) const;
-    // Stages the device for the port; activate() makes it active.
+    // Stages the device for the port; activate() makes it active. Only the devices named above
+    // are known.
     int setDeviceActiveOnPort(const wchar_t* pwszDeviceName, int iPort);
     int activate(int iMode);
 

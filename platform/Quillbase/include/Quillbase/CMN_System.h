@@ -35,6 +35,10 @@ HWND receiverWindow();
 enum CloseCodeE { CLOSE_APPLICATION = 0, CLOSE_GUI_ONLY = 2 };
 // Code 2 stops only the GUI, any other code the application.
 bool closeApplication(int iCloseCode, int iReserved1, int iReserved2);
+// Restarts the instrument, so that settings taken only at start-up come into force. The desktop
+// simulator goes down as the instrument does (the application closes) but does not switch
+// itself on again. False when the application cannot be closed.
+bool restartInstrument();
 // From now on SIGTERM and SIGINT close the application as the platform would (WM_CLOSE to the
 // receiver window, as soon as there is one). Called when the application's start-up begins.
 void installTerminationHandlers();

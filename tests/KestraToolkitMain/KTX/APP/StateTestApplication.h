@@ -2,6 +2,7 @@
 // A state under test as the only state of an application: success and fail both end the run, so
 // run() tells how the state left (0 = success, 0x2000008 = fail, or a result the state set).
 #include "GuiKeyDriver.h"
+#include "KestraGuiPlatform.h"
 
 #include "V40_APP_ApplicationModelBase.h"
 #include "V40_GUI_MenuContainer.h"
@@ -51,6 +52,25 @@ private:
     bool m_bStoreResult;
     int* m_piStores;
 };
+
+// The title, once the GUI has started (before that there is no main window to ask).
+inline bool titleBecomes(const QString& strTitle)
+{
+    return KestraTest::waitFor([&] {
+        V40::GUI::MainWindowC* pMainWindow = KestraTest::existingMainWindow();
+        return pMainWindow && pMainWindow->isVisible() && GuiKeyDriver::title() == strTitle;
+    });
+}
+
+// Where a test leaves its screenshots: beside the test, or where a parent process that compares
+// them asks for them.
+inline QString screenshotPath(const QString& strName)
+{
+    const QString strDir = qEnvironmentVariableIsSet("KESTRA_SCREENSHOT_DIR")
+        ? qEnvironmentVariable("KESTRA_SCREENSHOT_DIR")
+        : QCoreApplication::applicationDirPath();
+    return strDir + "/" + strName + ".png";
+}
 
 // A script step that notes "<title>: <text>" of the message on the screen, if there is one.
 inline std::function<void()> noteMessage(QStringList* pMessages)
@@ -115,6 +135,14 @@ inline void answerLeftoverMessage(GuiKeyDriver::KeyScript& rScript)
         if (messageShown())
             GuiKeyDriver::pressKey(Qt::Key_Escape);
     });
+}
+
+// For KeyScript::waitUntil(): no message is shown that closes by itself ("Data stored ..."), so
+// that the next key reaches the screen behind it.
+inline bool noTimedMessage()
+{
+    auto* pPanel = qobject_cast<V40::GUI::MessagePanelC*>(GuiKeyDriver::mainWindow()->contentBar());
+    return !pPanel || !pPanel->isVisible() || pPanel->buttonSet() != V40::GUI::MessagePanelC::BUTTONS_NONE;
 }
 
 } // namespace StateTest

@@ -1,6 +1,7 @@
 // Settings > Unit from the main menu, through the real main controller: the panel shows the
 // stored units, F6 stores them (keeping the date format), F5 puts the factory units on the
 // screen only, Escape after an edit asks before the edit is thrown away.
+#include "SettingsMenuTest.h"
 #include "StateTestApplication.h"
 
 #include "KestraGuiPlatform.h"
@@ -76,14 +77,6 @@ QList<int> storedRecord()
     return lstFields << iVersion;
 }
 
-// The title, once the GUI has started (before that there is no main window to ask).
-bool titleBecomes(const QString& strTitle)
-{
-    return KestraTest::waitFor([&] {
-        V40::GUI::MainWindowC* pMainWindow = KestraTest::existingMainWindow();
-        return pMainWindow && pMainWindow->isVisible() && GuiKeyDriver::title() == strTitle;
-    });
-}
 
 // Where screenLooksFinished() leaves its screenshots: beside the test, or where the parent process
 // that compares them asks for them.
@@ -97,19 +90,11 @@ QString screenshotPath(const QString& strName)
 
 void saveScreenshot(const QString& strName)
 {
-    GuiKeyDriver::mainWindow()->grab().save(screenshotPath(strName));
+    GuiKeyDriver::mainWindow()->grab().save(StateTest::screenshotPath(strName));
 }
 
 const QStringList s_lstScreenshots{"Settings", "UnitSettings", "UnitSettingsExit"};
 
-int indexOfCaption(const QList<V40::GUI::AbstractMenuComponentC*>& lstComponents, int iCaptionToken)
-{
-    for (int i = 0; i < lstComponents.size(); ++i) {
-        if (lstComponents.at(i)->getProperties().getCaptionToken() == iCaptionToken)
-            return i;
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -120,19 +105,8 @@ class UnitSettingsApplicationTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_oPlatform.start());
-
-        // MAIN MENU > Settings, by the digit of its tile.
-        m_oPlatform.task().startGui();
-        QVERIFY(titleBecomes(QStringLiteral("MAIN MENU")));
-        V40::GUI::MenuContainerC* pRoot = m_oPlatform.controller().rootMenuContainer();
-        const int iSettings = indexOfCaption(pRoot->components(), 182);
-        QVERIFY(iSettings >= 0);
-        auto* pSettings = qobject_cast<V40::GUI::MenuContainerC*>(pRoot->components().at(iSettings));
-        m_iUnitDigit = Qt::Key_1 + indexOfCaption(pSettings->components(), 185);
-        QVERIFY(m_iUnitDigit >= Qt::Key_1);
-        GuiKeyDriver::pressKey(Qt::Key_1 + iSettings);
-        QVERIFY(titleBecomes(QStringLiteral("SETTINGS")));
+        m_iUnitDigit = SettingsMenuTest::showSettingsMenu(m_oPlatform, 185);
+        QVERIFY(m_iUnitDigit != 0);
     }
 
     void cleanupTestCase()

@@ -1,0 +1,53 @@
+#include "KTX/APP/KTX_APP_LevelLaserPlummetApplicationState.h"
+
+#include "KTX/APP/KTX_APP_LevelLaserPlummetModel.h"
+#include "KTX/APP/KTX_APP_LevelLaserPlummetPanel.h"
+
+#include "V40_LNG_TokenNames.h"
+
+namespace KTX {
+namespace APP {
+
+LevelLaserPlummetApplicationStateC::LevelLaserPlummetApplicationStateC(QObject* parent)
+    : PanelStateBaseC(V40::LNG::TK::Level_LEVELUP, parent)
+    , m_upModel(new LevelLaserPlummetModelC())
+{
+}
+
+LevelLaserPlummetApplicationStateC::~LevelLaserPlummetApplicationStateC() = default;
+
+LevelLaserPlummetModelC* LevelLaserPlummetApplicationStateC::getLevelModel() const
+{
+    return m_upModel.get();
+}
+
+LevelLaserPlummetPanelC* LevelLaserPlummetApplicationStateC::getLevelPanel() const
+{
+    return qobject_cast<LevelLaserPlummetPanelC*>(getPanel());
+}
+
+QWidget* LevelLaserPlummetApplicationStateC::createPanel(QWidget* pPage)
+{
+    return new LevelLaserPlummetPanelC(m_upModel.get(), pPage);
+}
+
+void LevelLaserPlummetApplicationStateC::prepareShow()
+{
+    m_upModel->Start();
+}
+
+void LevelLaserPlummetApplicationStateC::execute()
+{
+    PanelStateBaseC::execute();
+    // A wait that the GUI stop cancelled leaves without OnExit(): the plummet goes off all the same.
+    m_upModel->Stop();
+}
+
+void LevelLaserPlummetApplicationStateC::OnExit(int iExitCode)
+{
+    m_upModel->Stop();
+    PanelStateBaseC::OnExit(iExitCode);
+}
+
+} // namespace APP
+} // namespace KTX

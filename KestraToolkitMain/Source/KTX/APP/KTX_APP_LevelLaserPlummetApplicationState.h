@@ -1,0 +1,42 @@
+#pragma once
+// The level screen: live bubbles while it is shown, the laser plummet on at its stored
+// intensity; F6 and Escape leave it. Calibration starts with it too.
+#include "KTX/APP/KTX_APP_PanelStateBase.h"
+
+#include <memory>
+
+namespace KTX {
+namespace APP {
+
+class LevelLaserPlummetModelC;
+class LevelLaserPlummetPanelC;
+
+class LevelLaserPlummetApplicationStateC : public PanelStateBaseC
+{
+    Q_OBJECT
+
+public:
+    explicit LevelLaserPlummetApplicationStateC(QObject* parent = nullptr);
+    ~LevelLaserPlummetApplicationStateC() override;
+
+    // Stops the model however the screen is left, also when the GUI stops under it.
+    void execute() override;
+
+    LevelLaserPlummetModelC* getLevelModel() const;
+    // Null until the state was first executed.
+    LevelLaserPlummetPanelC* getLevelPanel() const;
+
+public slots:
+    void OnExit(int iExitCode) override;
+
+protected:
+    QWidget* createPanel(QWidget* pPage) override;
+    // Starts the model: inclinations flow, the plummet shines.
+    void prepareShow() override;
+
+private:
+    std::unique_ptr<LevelLaserPlummetModelC> m_upModel;
+};
+
+} // namespace APP
+} // namespace KTX
