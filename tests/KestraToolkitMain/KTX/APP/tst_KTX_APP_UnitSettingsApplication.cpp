@@ -78,16 +78,6 @@ QList<int> storedRecord()
 }
 
 
-// Where screenLooksFinished() leaves its screenshots: beside the test, or where the parent process
-// that compares them asks for them.
-QString screenshotPath(const QString& strName)
-{
-    const QString strDir = qEnvironmentVariableIsSet("KESTRA_SCREENSHOT_DIR")
-        ? qEnvironmentVariable("KESTRA_SCREENSHOT_DIR")
-        : QCoreApplication::applicationDirPath();
-    return strDir + "/" + strName + ".png";
-}
-
 void saveScreenshot(const QString& strName)
 {
     GuiKeyDriver::mainWindow()->grab().save(StateTest::screenshotPath(strName));
