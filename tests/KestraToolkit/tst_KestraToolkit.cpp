@@ -42,6 +42,20 @@ bool setInstrumentTime(const QString& strRoot, const QTime& oTime)
         && oSimCtl.exitCode() == 0;
 }
 
+// SIGTERM ends the program at once, with exit code 0 and no assertion report.
+void stopCleanly(KestraTest::ProgramC& rProgram)
+{
+    QElapsedTimer oTimer;
+    oTimer.start();
+    rProgram.terminate();
+    QVERIFY(rProgram.waitForFinished(5000));
+    // Generous against a loaded machine; a stop that waits for anything takes seconds.
+    QVERIFY2(oTimer.elapsed() < 2500, qPrintable(QString::number(oTimer.elapsed())));
+    QVERIFY(!rProgram.crashed());
+    QCOMPARE(rProgram.exitCode(), 0);
+    QVERIFY(!rProgram.output().contains("ASSERT"));
+}
+
 // The main menu is up, in the active window, once its first tile got the focus.
 const char* const kMainMenuShown = "GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Level\"";
 
@@ -59,7 +73,7 @@ private slots:
         QVERIFY(oProgram.start());
         QVERIFY(oProgram.waitForText(kMainMenuShown));
         // Into Apps and back, then Escape asks "Exit?" and Escape (NO) returns to the main menu.
-        QVERIFY(pressKeys(oRoot.path(), {"3", "Escape", "Escape", "Escape"}));
+        QVERIFY(pressKeys(oRoot.path(), {"4", "Escape", "Escape", "Escape"}));
         QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Update\""));
         QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Apps\"", 10000, 2));
         QVERIFY(!oProgram.waitForFinished(300));
@@ -120,33 +134,37 @@ private slots:
             QTest::addRow("%s: main menu", szKind) << strKind << QStringList() << kMainMenuShown << false << false;
             QTest::addRow("%s: level", szKind) << strKind << QStringList{"1"} << "Laser plummet on at 60 %." << false << false;
             QTest::addRow("%s: unit settings", szKind)
-                << strKind << QStringList{"2", "1"} << strUnit << false << false;
+                << strKind << QStringList{"3", "1"} << strUnit << false << false;
             QTest::addRow("%s: exit question", szKind)
                 << strKind << QStringList{"Escape"} << "MESSAGE: Information: Exit?" << false << false;
             QTest::addRow("%s: modified, exit question", szKind)
-                << strKind << QStringList{"2", "1", "Down", "Right", "Escape"}
+                << strKind << QStringList{"3", "1", "Down", "Right", "Escape"}
                 << "MESSAGE: Information: Exit?  Modifications" << false << false;
-            QTest::addRow("%s: data stored", szKind) << strKind << QStringList{"2", "1", "Down", "Right", "F6"}
+            QTest::addRow("%s: data stored", szKind) << strKind << QStringList{"3", "1", "Down", "Right", "F6"}
                                                       << "MESSAGE: Information: Data stored" << false << true;
-            QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"2", "1", "Down", "Right", "F6"}
+            QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"3", "1", "Down", "Right", "F6"}
                                                      << "MESSAGE: Error: Data could not" << true << false;
             QTest::addRow("%s: date and time", szKind)
-                << strKind << QStringList{"2", "2"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+                << strKind << QStringList{"3", "2"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
             QTest::addRow("%s: date and time, exit question", szKind)
-                << strKind << QStringList{"2", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "1", "Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
+                << strKind << QStringList{"3", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "1", "Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
                 << false;
-            QTest::addRow("%s: port selection", szKind) << strKind << QStringList{"2", "3"} << "Ports: RS232" << false << false;
-            QTest::addRow("%s: RS232 settings", szKind) << strKind << QStringList{"2", "3", "F5"} << strUnit << false << false;
+            QTest::addRow("%s: port selection", szKind) << strKind << QStringList{"3", "3"} << "Ports: RS232" << false << false;
+            QTest::addRow("%s: RS232 settings", szKind) << strKind << QStringList{"3", "3", "F5"} << strUnit << false << false;
             QTest::addRow("%s: Bluetooth PIN", szKind)
-                << strKind << QStringList{"2", "3", "Down", "F5"} << "GOT FOCUS: V40::GUI::ValueWidgetC" << false << false;
+                << strKind << QStringList{"3", "3", "Down", "F5"} << "GOT FOCUS: V40::GUI::ValueWidgetC" << false << false;
             QTest::addRow("%s: restart question", szKind)
                 << strKind
-                << QStringList{"2", "3", "Down", "F5", "1", "2", "3", "4", "Enter", "F6", "?2:Ports: RS232", "Escape"}
+                << QStringList{"3", "3", "Down", "F5", "1", "2", "3", "4", "Enter", "F6", "?2:Ports: RS232", "Escape"}
                 << "MESSAGE: Information: A reboot" << false << false;
+            QTest::addRow("%s: no file to upload", szKind) << strKind << QStringList{"4", "1", "2"}
+                                                           << "MESSAGE: Information: No Language file" << false << false;
+            QTest::addRow("%s: format warning", szKind) << strKind << QStringList{"4", "3", "2"}
+                                                        << "MESSAGE: Information: Data may get lost" << false << false;
             // Settings > Atmos., a height of 20 m typed into the first row.
-            const QStringList lstAtmos{"2", "4", "2", "0", "Enter"};
+            const QStringList lstAtmos{"3", "4", "2", "0", "Enter"};
             QTest::addRow("%s: atmospheric settings", szKind)
-                << strKind << QStringList{"2", "4"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+                << strKind << QStringList{"3", "4"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
             QTest::addRow("%s: atmospheric, exit question", szKind)
                 << strKind << lstAtmos + QStringList{"Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
                 << false;
@@ -180,15 +198,9 @@ private slots:
         QVERIFY(pressEach(oProgram, oRoot.path(), lstKeys));
         QVERIFY(oProgram.waitForText(strShown));
 
-        QElapsedTimer oTimer;
-        oTimer.start();
-        oProgram.terminate();
-        QVERIFY(oProgram.waitForFinished(5000));
-        // Generous against a loaded machine; a stop that waits for anything takes seconds.
-        QVERIFY2(oTimer.elapsed() < 2500, qPrintable(QString::number(oTimer.elapsed())));
-        QVERIFY(!oProgram.crashed());
-        QCOMPARE(oProgram.exitCode(), 0);
-        QVERIFY(!oProgram.output().contains("ASSERT"));
+        stopCleanly(oProgram);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(QDir(strRecords).entryList(QDir::Files).size() > 0, bStored);
         // A plummet switched on is off again.
         QCOMPARE(oProgram.count("Laser plummet off."), oProgram.count("Laser plummet on"));
@@ -244,7 +256,7 @@ private slots:
             KestraTest::ProgramC oProgram(oRoot.path());
             QVERIFY(oProgram.start());
             QVERIFY(oProgram.waitForText(kMainMenuShown));
-            QVERIFY(pressEach(oProgram, oRoot.path(), {"2", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "0", "3", "0", "4", "0", "5", "Enter", "F6"}));
+            QVERIFY(pressEach(oProgram, oRoot.path(), {"3", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "0", "3", "0", "4", "0", "5", "Enter", "F6"}));
             QVERIFY(oProgram.waitForText("Clock set to "));
             QVERIFY(oProgram.waitForText("MESSAGE: Information: Data stored"));
             oProgram.terminate();
@@ -254,7 +266,7 @@ private slots:
         KestraTest::ProgramC oAgain(oRoot.path());
         QVERIFY(oAgain.start());
         QVERIFY(oAgain.waitForText(kMainMenuShown));
-        QVERIFY(pressEach(oAgain, oRoot.path(), {"2", "2"}));
+        QVERIFY(pressEach(oAgain, oRoot.path(), {"3", "2"}));
         // The time row shows the clock, one second after the other.
         QVERIFY(oAgain.waitForText("MODEL value changed (''): widget: 03:04:"));
         const QString strFirst = oAgain.output().section("MODEL value changed (''): widget: 03:04:", -1).left(2);
@@ -274,13 +286,75 @@ private slots:
         QVERIFY(oProgram.start());
         QVERIFY(oProgram.waitForText(kMainMenuShown));
         QVERIFY(pressEach(oProgram, oRoot.path(),
-                          {"2", "3", "Down", "F5", "2", "4", "6", "8", "Enter", "F6", "?2:Ports: RS232", "Escape"}));
+                          {"3", "3", "Down", "F5", "2", "4", "6", "8", "Enter", "F6", "?2:Ports: RS232", "Escape"}));
         QVERIFY(oProgram.waitForText("MESSAGE: Information: A reboot is required"));
         QVERIFY(pressKeys(oRoot.path(), {"F6"}));
         QVERIFY(oProgram.waitForFinished());
         QCOMPARE(oProgram.exitCode(), 0);
         QVERIFY(oProgram.output().contains("Restart of the instrument requested."));
         QVERIFY(!oProgram.output().contains("ASSERT"));
+    }
+
+    // A stop while an upload runs: the process ends at once and cleanly, and what is installed
+    // is whole, the old or the new (a firmware upload that has not begun yet does not begin).
+    void stopDuringAnUpload_data()
+    {
+        QTest::addColumn<bool>("bFirmware");
+        QTest::newRow("language") << false;
+        QTest::newRow("firmware") << true;
+    }
+
+    void stopDuringAnUpload()
+    {
+        QFETCH(bool, bFirmware);
+        QTemporaryDir oRoot;
+        const QString strData = oRoot.path() + "/Documents/KestraToolkit/Vela40";
+        QTemporaryDir oImageDir;
+        const QString strImage = oImageDir.filePath("Vela40.img");
+        QFile oImage(strImage);
+        QVERIFY(oImage.open(QIODevice::WriteOnly) && oImage.write(QByteArray(200000, 'f')) == 200000);
+        oImage.close();
+        const QString strSource = bFirmware ? strImage : KestraTest::binDir() + "/KestraToolkit_de_DE.qm";
+        KestraTest::ProgramC oPack(oRoot.path(), KestraTest::binDir() + "/KestraLangPack");
+        QVERIFY(oPack.start(bFirmware ? QStringList{"--firmware", "--version", "2.0.0", "--sdcard", strSource}
+                                      : QStringList{"--sdcard", strSource}));
+        QVERIFY(oPack.waitForFinished());
+        QCOMPARE(oPack.exitCode(), 0);
+
+        KestraTest::ProgramC oProgram(oRoot.path());
+        oProgram.setEnvironment(QStringLiteral("KESTRA_PLATFORM_KIND"), bFirmware ? "1" : "0");
+        QVERIFY(oProgram.start());
+        QVERIFY(oProgram.waitForText(kMainMenuShown));
+        // Apps > Update > the kind, the first file, YES to the warnings.
+        QVERIFY(pressKeys(oRoot.path(), {"4", "1", bFirmware ? "1" : "2", "F6"}));
+        if (bFirmware) {
+            QVERIFY(oProgram.waitForText("MESSAGE: Information: Data may get lost"));
+            QVERIFY(pressKeys(oRoot.path(), {"F6"}));
+        }
+        QVERIFY(oProgram.waitForText("MESSAGE: Information: Never disconnect power supply"));
+        QVERIFY(pressKeys(oRoot.path(), {"F6"}));
+        QVERIFY(oProgram.waitForText("FileUpload: uploading"));
+        stopCleanly(oProgram);
+        if (QTest::currentTestFailed())
+            return;
+
+        QFile oSource(strSource);
+        QVERIFY(oSource.open(QIODevice::ReadOnly));
+        const QByteArray baSource = oSource.readAll();
+        const QString strInstalledDir = strData + (bFirmware ? "/System/Firmware" : "/System/Language");
+        const QStringList lstInstalled = QDir(strInstalledDir).entryList(QDir::Files | QDir::Hidden);
+        if (!lstInstalled.isEmpty()) {
+            QCOMPARE(lstInstalled, QStringList({QFileInfo(strSource).fileName()}));
+            QFile oInstalled(strInstalledDir + "/" + lstInstalled.first());
+            QVERIFY(oInstalled.open(QIODevice::ReadOnly));
+            QVERIFY(oInstalled.readAll() == baSource);
+        }
+        if (bFirmware) {
+            KestraTest::ProgramC oSimCtl(oRoot.path(), KestraTest::binDir() + "/KestraSimCtl");
+            QVERIFY(oSimCtl.start({"get", "Settings/FirmwareVersion"}));
+            QVERIFY(oSimCtl.waitForFinished());
+            QCOMPARE(oSimCtl.output().trimmed(), lstInstalled.isEmpty() ? QStringLiteral("1.0.0") : QStringLiteral("2.0.0"));
+        }
     }
 
     // Without a GUI there is nothing to wait for: the stop takes no time.

@@ -1,5 +1,7 @@
-// Makes a language upload file from a translation file (.qm), for the instrument's SD card:
+// Makes upload files for the instrument's SD card: a language file from a translation (.qm), or,
+// for the simulated instrument, a firmware file from any image:
 //   KestraLangPack [--version 1.0.0] [--language Deutsch] [--output FILE | --sdcard] KestraToolkit_de_DE.qm
+//   KestraLangPack --firmware [--version 2.0.0] [--output FILE | --sdcard] Vela40.img
 #include "KTX/LNG/KTX_LNG_LanguageFile.h"
 #include "KTX/LNG/KTX_LNG_LanguageManager.h"
 #include "LOD/LOD_KestraLoaderFactory.h"
@@ -7,6 +9,7 @@
 #include "Ferrolib/BSS_HAL_PathMap.h"
 #include "Quillbase/CMN_FileHeader.h"
 #include "Quillbase/CMN_FirmwareAccessor.h"
+#include "Quillbase/CMN_Update.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,6 +27,32 @@ int fail(const QString& strMessage)
     return 1;
 }
 
+// The language file's header: the name must be one the instrument installs.
+bool makeLanguageHeader(const QFileInfo& oQm, const QByteArray& baPayload, CMN::FileHeaderS& rHeader, QString& rstrError)
+{
+    if (!KTX::LNG::isLanguageFileName(oQm.fileName())) {
+        rstrError = QStringLiteral("'%1' is not named %2.qm.")
+                        .arg(oQm.fileName(), QLatin1String(KTX::LNG::g_szLanguageFilePattern));
+        return false;
+    }
+    if (!KTX::LNG::isLoadableTranslation(baPayload)) {
+        rstrError = QStringLiteral("'%1' is not a translation file.").arg(oQm.filePath());
+        return false;
+    }
+    rHeader.iFileType = CMN::FILE_TYPE_LANGUAGE;
+    rHeader.iObjectType = LOD::KestraLoaderFactoryC::OBJECT_TYPE_LANGUAGE;
+    // "KestraToolkit_de_DE" -> the locale de_DE -> "Deutsch".
+    rHeader.strDescription = QLocale(oQm.completeBaseName().right(5)).nativeLanguageName();
+    return true;
+}
+
+void makeFirmwareHeader(const QFileInfo& oImage, CMN::FileHeaderS& rHeader)
+{
+    rHeader.iFileType = CMN::FILE_TYPE_FIRMWARE;
+    rHeader.iObjectType = CMN::OBJECT_TYPE_FIRMWARE;
+    rHeader.strDescription = oImage.completeBaseName();
+}
+
 } // namespace
 
 int main(int iArgc, char** apArgv)
@@ -31,11 +60,14 @@ int main(int iArgc, char** apArgv)
     QCoreApplication oApplication(iArgc, apArgv);
     QCommandLineParser oParser;
     oParser.setApplicationDescription(
-        QStringLiteral("Makes a language upload file (.slg) from a toolkit translation (.qm)."));
+        QStringLiteral("Makes a language upload file (.slg) from a toolkit translation (.qm), or with --firmware a "
+                       "firmware upload file (.fw) for the simulated instrument from an image."));
     oParser.addHelpOption();
-    oParser.addPositionalArgument(QStringLiteral("qm"), QStringLiteral("The translation, KestraToolkit_ll_CC.qm."));
+    oParser.addPositionalArgument(QStringLiteral("file"),
+                                  QStringLiteral("The translation, KestraToolkit_ll_CC.qm, or the firmware image."));
+    const QCommandLineOption oFirmware(QStringLiteral("firmware"), QStringLiteral("Make a firmware upload file."));
     const QCommandLineOption oVersion(QStringLiteral("version"),
-                                      QStringLiteral("Firmware version the file is for, major.minor.build "
+                                      QStringLiteral("Version of the file, major.minor.build "
                                                      "(default: the simulated firmware's)."),
                                       QStringLiteral("version"));
     const QCommandLineOption oLanguage(QStringLiteral("language"),
@@ -43,44 +75,39 @@ int main(int iArgc, char** apArgv)
                                                       "(default: the language's own name)."),
                                        QStringLiteral("name"));
     const QCommandLineOption oOutput(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                     QStringLiteral("Upload file to write (default: beside the .qm)."),
+                                     QStringLiteral("Upload file to write (default: beside the input)."),
                                      QStringLiteral("file"));
     const QCommandLineOption oSdCard(QStringLiteral("sdcard"),
                                      QStringLiteral("Write it to the simulated instrument's SD card."));
-    oParser.addOptions({oVersion, oLanguage, oOutput, oSdCard});
+    oParser.addOptions({oFirmware, oVersion, oLanguage, oOutput, oSdCard});
     oParser.process(oApplication);
 
     if (oParser.positionalArguments().size() != 1)
-        return fail(QStringLiteral("name one .qm file (see --help)."));
-    const QFileInfo oQm(oParser.positionalArguments().first());
+        return fail(QStringLiteral("name one input file (see --help)."));
+    const QFileInfo oInput(oParser.positionalArguments().first());
+    const bool bFirmware = oParser.isSet(oFirmware);
 
-    // The instrument refuses any other name: the language manager would never find the file.
-    if (!KTX::LNG::isLanguageFileName(oQm.fileName()))
-        return fail(QStringLiteral("'%1' is not named %2.qm.")
-                        .arg(oQm.fileName(), QLatin1String(KTX::LNG::g_szLanguageFilePattern)));
-
-    QFile oFile(oQm.filePath());
+    QFile oFile(oInput.filePath());
     if (!oFile.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read '%1'.").arg(oQm.filePath()));
+        return fail(QStringLiteral("cannot read '%1'.").arg(oInput.filePath()));
     const QByteArray baPayload = oFile.readAll();
-    if (!KTX::LNG::isLoadableTranslation(baPayload))
-        return fail(QStringLiteral("'%1' is not a translation file.").arg(oQm.filePath()));
 
     CMN::FileHeaderS oHeader;
-    oHeader.iFileType = CMN::FILE_TYPE_LANGUAGE;
-    oHeader.iObjectType = LOD::KestraLoaderFactoryC::OBJECT_TYPE_LANGUAGE;
-    oHeader.strObjectFileName = oQm.fileName();
+    QString strError;
+    if (bFirmware)
+        makeFirmwareHeader(oInput, oHeader);
+    else if (!makeLanguageHeader(oInput, baPayload, oHeader, strError))
+        return fail(strError);
+    oHeader.strObjectFileName = oInput.fileName();
     oHeader.oDate = QDate::currentDate();
     if (oParser.isSet(oVersion) ? !oHeader.oVersion.fromText(oParser.value(oVersion))
                                 : !CMN::getFirmwareVersion(oHeader.oVersion))
         return fail(QStringLiteral("the version must read major.minor.build."));
-    // "KestraToolkit_de_DE" -> the locale de_DE -> "Deutsch".
-    oHeader.strDescription = oParser.isSet(oLanguage)
-                                 ? oParser.value(oLanguage)
-                                 : QLocale(oQm.completeBaseName().right(5)).nativeLanguageName();
+    if (oParser.isSet(oLanguage))
+        oHeader.strDescription = oParser.value(oLanguage);
 
-    const QString strPackageName = oQm.completeBaseName() + QStringLiteral(".slg");
-    QString strOutput = oQm.dir().filePath(strPackageName);
+    const QString strPackageName = oInput.completeBaseName() + (bFirmware ? QStringLiteral(".fw") : QStringLiteral(".slg"));
+    QString strOutput = oInput.dir().filePath(strPackageName);
     if (oParser.isSet(oOutput)) {
         strOutput = oParser.value(oOutput);
     } else if (oParser.isSet(oSdCard)) {

@@ -3,8 +3,13 @@
 #include "KTX/APP/KTX_APP_AtmosphericSettingsApplication.h"
 #include "KTX/APP/KTX_APP_CommunicationSettingsApplication.h"
 #include "KTX/APP/KTX_APP_DateTimeSettingsApplication.h"
+#include "KTX/APP/KTX_APP_FormatApplication.h"
+#include "KTX/APP/KTX_APP_FormatApplicationModel.h"
 #include "KTX/APP/KTX_APP_LevelLaserPlummetApplication.h"
+#include "KTX/APP/KTX_APP_SystemInformationApplication.h"
 #include "KTX/APP/KTX_APP_UnitSettingsApplication.h"
+#include "KTX/APP/KTX_APP_UploadFileApplication.h"
+#include "KTX/APP/KTX_APP_UploadFileModel.h"
 #include "KTX/KTX_FirmwareStarterTask.h"
 #include "KTX/KTX_ThreadSwitchHelper.h"
 #include "KTX/LNG/KTX_LNG_LanguageManager.h"
@@ -12,6 +17,7 @@
 #include "Ferrolib/BSS_Assert.h"
 #include "Ferrolib/BSS_HAL_PathMap.h"
 #include "Ferrolib/BSS_HAL_Platform.h"
+#include "Ferrolib/BSS_Trace.h"
 #include "Quillbase/CMN_System.h"
 #include "V40_APP_AbstractApplication.h"
 #include "V40_APP_WaitLoop.h"
@@ -27,6 +33,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QResource>
+#include <QThread>
 
 #include <memory>
 
@@ -35,6 +42,9 @@ namespace KTX {
 namespace {
 
 const char* const kSource = "KTX_MainController";
+// How often the GUI stop looks whether the worker thread is done.
+const int s_iWorkerPollMs = 10;
+BSS::TraceChannelC s_oTrace("KestraToolkit");
 const char* const kResourceFile = "KestraToolkitMainResources.rcc";
 
 using V40::GUI::MenuContainerC;
@@ -180,6 +190,8 @@ void MainControllerC::buildRootMenu()
 
     pRoot->addComponent(new V40::GUI::ApplicationMenuComponentC(
         createLevelApplication(), TK::Menu_Level, QStringLiteral(":/Images/level.png"), nullptr));
+    pRoot->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::SystemInformationApplicationC(0), TK::Menu_Sysinfo, QStringLiteral(":/Images/sysinfo.png"), nullptr));
     MenuContainerC* pSettings =
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_SETTINGS, TK::Menu_Settings, QStringLiteral(":/Images/settings.png")));
     pSettings->addComponent(new V40::GUI::ApplicationMenuComponentC(
@@ -192,9 +204,19 @@ void MainControllerC::buildRootMenu()
         new APP::AtmosphericSettingsApplicationC(), TK::Menu_Atmos, QStringLiteral(":/Images/atmos.png"), nullptr));
     MenuContainerC* pApps =
         pRoot->addComponent(new MenuContainerC(iIcon, TK::Menu_APPS, TK::Menu_Apps, QStringLiteral(":/Images/apps.png")));
-    pApps->addComponent(new MenuContainerC(iText, TK::Menu_UPDATE, TK::Menu_Update, QStringLiteral(":/Images/update.png")));
+    MenuContainerC* pUpdate =
+        pApps->addComponent(new MenuContainerC(iText, TK::Menu_UPDATE, TK::Menu_Update, QStringLiteral(":/Images/update.png")));
+    pUpdate->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::UploadFileApplicationC(APP::UploadFileModelC::FILE_TYPE_FIRMWARE), TK::Menu_Firmware, QString(), pRoot));
+    pUpdate->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::UploadFileApplicationC(APP::UploadFileModelC::FILE_TYPE_LANGUAGE), TK::Menu_Language, QString(), pRoot));
     pApps->addComponent(new MenuContainerC(iText, TK::Menu_CALIBRATION, TK::Menu_Calib, QStringLiteral(":/Images/calib.png")));
-    pApps->addComponent(new MenuContainerC(iText, TK::Menu_FORMAT, TK::Menu_Format, QStringLiteral(":/Images/format.png")));
+    MenuContainerC* pFormat =
+        pApps->addComponent(new MenuContainerC(iText, TK::Menu_FORMAT, TK::Menu_Format, QStringLiteral(":/Images/format.png")));
+    pFormat->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::FormatApplicationC(APP::FormatApplicationModelC::MEMORY_DEVICE_SYSTEM), TK::Menu_System, QString(), nullptr));
+    pFormat->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::FormatApplicationC(APP::FormatApplicationModelC::MEMORY_DEVICE_SDCARD), TK::Menu_SDCard, QString(), nullptr));
 }
 
 void MainControllerC::afterWaitsUnwound(void (MainControllerC::*pfnStep)())
@@ -218,6 +240,7 @@ void MainControllerC::stopGui()
         pMainWindow->hide();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
+    waitForWorkerThread();
     delete m_pRootMenuContainer;
     m_pRootMenuContainer = nullptr;
     V40::GUI::MainWindowC::destroy();
@@ -233,6 +256,20 @@ void MainControllerC::stopGui()
         LNG::LanguageManagerC::s_poInstance = nullptr;
     }
     m_oGuiStoppedEvent.set();
+}
+
+void MainControllerC::waitForWorkerThread()
+{
+    // Work that was under way when the GUI stopped (an upload) ends first: it may still hand a
+    // result to the GUI thread (a new language) and wait for it, so events are processed
+    // meanwhile, and the language manager it hands it to must still be there.
+    if (m_oWorkerThread.pendingCount() == 0)
+        return;
+    s_oTrace.write("stopGui: waiting for the worker thread\n");
+    while (m_oWorkerThread.pendingCount() > 0) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, s_iWorkerPollMs);
+        QThread::msleep(s_iWorkerPollMs);
+    }
 }
 
 void MainControllerC::requestQuit()

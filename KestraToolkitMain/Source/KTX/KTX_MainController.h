@@ -46,6 +46,7 @@ private:
     void runLevelApplication();
     // Cancels every open wait and runs pfnStep once they have all returned.
     void afterWaitsUnwound(void (MainControllerC::*pfnStep)());
+    void waitForWorkerThread();
     // The level application of the level key and of the main menu; the caller owns it.
     static V40::APP::AbstractApplicationC* createLevelApplication();
 

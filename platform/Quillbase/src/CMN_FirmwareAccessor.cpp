@@ -1,18 +1,22 @@
 #include "Quillbase/CMN_FirmwareAccessor.h"
 
+#include "CMN_FirmwareLoader.h"
+#include "Quillbase/CMN_SystemInformation.h"
 #include "Quillbase/LOD_LGE_LoaderRegistry.h"
-#include "SimInstrument/VSIM_Settings.h"
 
 namespace CMN {
 
 namespace {
 
 // The platform's one accessor, there from library load to unload.
+// The platform's own firmware loader is the first one it asks.
 struct AccessorRegistrationS
 {
     FirmwareAccessorC oAccessor;
+    FirmwareLoaderFactoryC oFirmwareLoaders;
     AccessorRegistrationS()
     {
+        oAccessor.getLoaderRegistry()->addLoaderFactory(&oFirmwareLoaders);
         BSS::TSK::ComponentRegistryC::registerComponent(QLatin1String(FirmwareAccessorC::CLASS_NAME),
                                                         &oAccessor);
     }
@@ -20,6 +24,7 @@ struct AccessorRegistrationS
     {
         BSS::TSK::ComponentRegistryC::unregisterComponent(QLatin1String(FirmwareAccessorC::CLASS_NAME),
                                                           &oAccessor);
+        oAccessor.getLoaderRegistry()->removeLoaderFactory(&oFirmwareLoaders);
     }
 };
 
@@ -44,7 +49,7 @@ LOD::LGE::LoaderRegistryC* FirmwareAccessorC::getLoaderRegistry()
 
 bool getFirmwareVersion(SDR::VersionRecordC& rVersion)
 {
-    return rVersion.fromText(VSIM::SettingsC::textValue(QStringLiteral("Settings/FirmwareVersion")));
+    return getComponentVersion(COMPONENT_FIRMWARE, rVersion) == RC_SYSINFO_OK;
 }
 
 } // namespace CMN

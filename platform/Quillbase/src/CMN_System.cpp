@@ -165,6 +165,11 @@ bool restartInstrument()
     return closeApplication(CLOSE_APPLICATION, 0, 0);
 }
 
+bool isOperationMessageSuppressed()
+{
+    return VSIM::SettingsC::boolValue(QStringLiteral("Settings/SilentOperation"));
+}
+
 void notifyShutdown(int iParam1, int iParam2)
 {
     QList<BSS::HAL::ShutdownHookI*> lstHooks;

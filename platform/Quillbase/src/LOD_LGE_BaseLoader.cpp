@@ -61,6 +61,11 @@ int BaseLoaderC::getFileVersionMinor() const
     return m_oHeader.oVersion.getMinor();
 }
 
+SDR::VersionRecordC BaseLoaderC::getFileVersion() const
+{
+    return m_oHeader.oVersion;
+}
+
 quint32 BaseLoaderC::getObjectSize() const
 {
     return m_oHeader.uPayloadSize;

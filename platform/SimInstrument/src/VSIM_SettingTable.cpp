@@ -91,7 +91,12 @@ QList<SettingS> makeTable()
                "0 desktop simulator, 1 instrument (KESTRA_PLATFORM_KIND overrides it)"),
         integer("Settings/PlatformState", "number", "0", 0, 65535,
                 "platform state value; 65535 means not available"),
-        version("Settings/FirmwareVersion", "1.0.0", "version of the running firmware"),
+        version("Settings/FirmwareVersion", "1.0.0",
+                "version of the running firmware (the EFI row of SYSTEM INFO); a firmware upload sets it"),
+        flag("Settings/SilentOperation", "0",
+             "a host drives the instrument: no success message after an upload or a format"),
+        flag("Settings/ShellOpen", "1",
+             "documents the toolkit opens go to the desktop's viewer; 0 only traces it (KESTRA_SHELL_OPEN overrides it)"),
         flag("Switches/SHUTDOWN_FIRMWARE", "0", "on the instrument, leaving the toolkit stops the application"),
 
         // The instrument's sensors and telescope.
@@ -148,7 +153,6 @@ QList<SettingS> makeTable()
                "distance meter type: 0 none, 70 and 78 the two variants"),
         version("Versions/OS", "6.0.0", "operating system version"),
         version("Versions/Boot", "1.2.0", "boot loader version"),
-        version("Versions/EFI", "2.1.7", "EFI version"),
         version("Versions/SB", "1.4.2", "SB version"),
         version("Versions/EDM", "3.0.12", "distance meter version"),
         version("Versions/KDM", "1.1.3", "KDM version"),

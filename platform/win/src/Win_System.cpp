@@ -1,6 +1,7 @@
 // Top-level window look-up, libraries, the command line, debug output and the shell.
 #include <windows.h>
 
+#include "SimInstrument/VSIM_Settings.h"
 #include "SimInstrument/VSIM_TraceLog.h"
 #include "WinInternal.h"
 
@@ -160,6 +161,15 @@ HINSTANCE ShellExecuteW(HWND, LPCWSTR, LPCWSTR pwszFile, LPCWSTR pwszParameters,
     QStringList lstArguments{strFile};
     if (pwszParameters && *pwszParameters)
         lstArguments << fromWide(pwszParameters);
+    // Tests and headless runs leave the desktop's viewer alone: the request is traced only.
+    bool bOk = false;
+    const int iOpen = qEnvironmentVariableIntValue("KESTRA_SHELL_OPEN", &bOk);
+    if (bOk ? iOpen == 0 : !VSIM::SettingsC::boolValue(QStringLiteral("Settings/ShellOpen"))) {
+        VSIM::traceLine(QStringLiteral("Shell"), QStringLiteral("open '%1' (not started)").arg(strFile));
+        return reinterpret_cast<HINSTANCE>(intptr_t(42));
+    }
     const bool bStarted = QProcess::startDetached(QStringLiteral("xdg-open"), lstArguments, fromWide(pwszDirectory));
+    VSIM::traceLine(QStringLiteral("Shell"),
+                    QStringLiteral("open '%1' with xdg-open%2").arg(strFile, bStarted ? QString() : QStringLiteral(" failed")));
     return reinterpret_cast<HINSTANCE>(intptr_t(bStarted ? 42 : 31));
 }

@@ -92,26 +92,28 @@ private slots:
         QVERIFY(KTX::LNG::LanguageManagerC::Instance());
         V40::GUI::MenuContainerC* pRoot = controller().rootMenuContainer();
         QVERIFY(pRoot);
-        QStringList lstTree;
-        for (V40::GUI::AbstractMenuComponentC* pComponent : pRoot->components()) {
+        // Containers by title (text menus marked "t"), application items by caption.
+        std::function<QString(V40::GUI::AbstractMenuComponentC*)> fnTree = [&](V40::GUI::AbstractMenuComponentC* pComponent) {
             auto* pContainer = qobject_cast<V40::GUI::MenuContainerC*>(pComponent);
-            if (!pContainer) {
-                lstTree << QStringLiteral("app %1").arg(pComponent->getProperties().getCaptionToken());
-                continue;
-            }
+            if (!pContainer)
+                return QString::number(pComponent->getProperties().getCaptionToken());
             QStringList lstChildren;
-            for (V40::GUI::AbstractMenuComponentC* pChild : pContainer->components()) {
-                auto* pSubMenu = qobject_cast<V40::GUI::MenuContainerC*>(pChild);
-                if (pSubMenu)
-                    lstChildren << QString::number(pSubMenu->getContainerProperties().getMenuType());
-            }
-            lstTree << QStringLiteral("%1[%2]").arg(pContainer->getContainerProperties().getTitleToken()).arg(lstChildren.join(','));
-        }
-        // Level, Settings, and Apps with the text menus Update, Calibration and Format.
-        QCOMPARE(lstTree, QStringList({"app 179", "181[]", "183[1,1,1]"}));
+            for (V40::GUI::AbstractMenuComponentC* pChild : pContainer->components())
+                lstChildren << fnTree(pChild);
+            const bool bText = pContainer->getContainerProperties().getMenuType()
+                == V40::GUI::MenuContainerPropertiesC::MENU_TYPE_TEXT;
+            return QStringLiteral("%1%2[%3]")
+                .arg(pContainer->getContainerProperties().getTitleToken())
+                .arg(bText ? "t" : "")
+                .arg(lstChildren.join(','));
+        };
+        // Level, Sysinfo, Settings (Unit, Date/Time, Comm., Atmos.), and Apps with the text menus
+        // Update (Firmware, Language), Calibration and Format (System, SD Card).
+        QCOMPARE(fnTree(pRoot),
+                 QStringLiteral("178[179,180,181[185,186,187,188],183[189t[195,196],191t[],193t[201,202]]]"));
 
         // Digits and Escape walk the menus.
-        GuiKeyDriver::pressKey(Qt::Key_3);
+        GuiKeyDriver::pressKey(Qt::Key_4);
         QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("APPS"); }));
         GuiKeyDriver::pressKey(Qt::Key_2);
         QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("CALIBRATION"); }));
@@ -214,9 +216,9 @@ private slots:
         QTest::addColumn<QList<int>>("lstKeys");
         QTest::addColumn<QString>("strShown");
         QTest::addColumn<bool>("bStored");
-        const QList<int> lstChangeUnit{Qt::Key_2, Qt::Key_1, Qt::Key_Down, Qt::Key_Right};
+        const QList<int> lstChangeUnit{Qt::Key_3, Qt::Key_1, Qt::Key_Down, Qt::Key_Right};
         QTest::newRow("level") << QList<int>{Qt::Key_1} << "LEVEL UP" << false;
-        QTest::newRow("unit settings") << QList<int>{Qt::Key_2, Qt::Key_1} << "UNIT SETTINGS" << false;
+        QTest::newRow("unit settings") << QList<int>{Qt::Key_3, Qt::Key_1} << "UNIT SETTINGS" << false;
         QTest::newRow("modified, exit question") << (lstChangeUnit + QList<int>{Qt::Key_Escape}) << "Information" << false;
         QTest::newRow("data stored") << (lstChangeUnit + QList<int>{Qt::Key_F6}) << "Information" << true;
         QTest::newRow("exit question") << QList<int>{Qt::Key_Escape} << "Information" << false;

@@ -17,7 +17,13 @@ namespace APP {
 using V40::GUI::MessagePanelC;
 
 MemoryDeviceAvailableCheckStateC::MemoryDeviceAvailableCheckStateC(QObject* parent)
+    : MemoryDeviceAvailableCheckStateC(V40::LNG::TK::FileUpload_IsNotAvailable, parent)
+{
+}
+
+MemoryDeviceAvailableCheckStateC::MemoryDeviceAvailableCheckStateC(int iMessageToken, QObject* parent)
     : V40::APP::ApplicationStateBaseC(parent)
+    , m_iMessageToken(iMessageToken)
 {
 }
 
@@ -31,7 +37,7 @@ void MemoryDeviceAvailableCheckStateC::execute()
         return;
     }
     while (!pModel->IsMemoryDeviceAvailable()) {
-        const QString strMessage = V40::LNG::getTextToken(V40::LNG::TK::FileUpload_IsNotAvailable).arg(pModel->GetMemoryDeviceLabel());
+        const QString strMessage = V40::LNG::getTextToken(m_iMessageToken).arg(pModel->GetMemoryDeviceLabel());
         // Only RETRY asks again: a message that nobody can answer must not keep the loop going.
         if (MessagePanelC::information(strMessage, MessagePanelC::BUTTONS_RETRY_CANCEL, 0, MessagePanelC::RESULT_NONE)
             != MessagePanelC::RESULT_RETRY)

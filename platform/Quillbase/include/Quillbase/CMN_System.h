@@ -43,6 +43,10 @@ bool restartInstrument();
 // receiver window, as soon as there is one). Called when the application's start-up begins.
 void installTerminationHandlers();
 
+// Asked after a successful upload or format: true when no success message is wanted (a host
+// drives the instrument; the simulator setting Settings/SilentOperation).
+bool isOperationMessageSuppressed();
+
 void notifyShutdown(int iParam1, int iParam2);
 void notifyTaskEnd();
 bool registerShutdownHook(BSS::HAL::ShutdownHookI* pHook);

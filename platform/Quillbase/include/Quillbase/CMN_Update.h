@@ -16,8 +16,16 @@ enum UpdateResultE {
     RC_UPDATE_LOAD_FAILED = 0x3106004,      // the loader refused or failed
     RC_UPDATE_VERSION_CONFLICT = 0x3106005, // the file's version does not fit the firmware
     RC_UPDATE_BUSY = 0x3106006,             // another update is running
-    RC_UPDATE_WRONG_THREAD = 0x3106007      // called on the GUI thread
+    RC_UPDATE_WRONG_THREAD = 0x3106007,     // called on the GUI thread
+    RC_UPDATE_NOT_ALLOWED = 0x2000005       // files of the type cannot be installed on this device
 };
+
+// Object type of the instrument's firmware image inside a firmware upload file (file type 305).
+// The platform's own loader installs it, on the instrument only: the image goes to the system
+// directory's "Firmware" folder and its version becomes the running firmware's. Refused: an
+// older major version than the running one (RC_UPDATE_VERSION_CONFLICT) and a battery below
+// MIN_CAPACITY_FOR_UPDATE (RC_BATTERY_TOO_LOW_FOR_UPDATE, CMN_Power.h).
+constexpr int OBJECT_TYPE_FIRMWARE = 1100;
 
 // Size of the blocks handed to the loader.
 constexpr unsigned int UPDATE_BLOCK_BYTES = 4096;

@@ -36,6 +36,7 @@ public:
     QString getObjectFileName() const;
     int getFileVersionMajor() const;
     int getFileVersionMinor() const;
+    SDR::VersionRecordC getFileVersion() const;
     quint32 getObjectSize() const;
 
     // Why the load was refused, as an update result code; 0 when the loader named no reason.

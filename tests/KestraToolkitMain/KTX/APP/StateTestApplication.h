@@ -5,7 +5,15 @@
 #include "KestraGuiPlatform.h"
 
 #include "V40_APP_ApplicationModelBase.h"
+#include "V40_GUI_MenuContainer.h"
+#include "V40_GUI_MenuComponentProperties.h"
 #include "V40_GUI_MessagePanel.h"
+
+#include "SimInstrument/VSIM_Settings.h"
+
+// Simulator settings of a test row: key, value.
+using SettingList = QList<QPair<QString, QString>>;
+Q_DECLARE_METATYPE(SettingList)
 
 namespace StateTest {
 
@@ -72,6 +80,61 @@ inline std::function<void()> noteMessage(QStringList* pMessages)
         if (pPanel && pPanel->isVisible())
             *pMessages << pPanel->title() + ": " + pPanel->message();
     };
+}
+
+// The digit that picks the entry with the caption token in a menu, or 0 when it has none.
+inline int menuDigit(const V40::GUI::MenuContainerC* pMenu, int iCaptionToken)
+{
+    const QList<V40::GUI::AbstractMenuComponentC*> lstComponents = pMenu ? pMenu->components() : QList<V40::GUI::AbstractMenuComponentC*>();
+    for (int i = 0; i < lstComponents.size(); ++i) {
+        if (lstComponents.at(i)->getProperties().getCaptionToken() == iCaptionToken)
+            return Qt::Key_1 + i;
+    }
+    return 0;
+}
+
+// The digits from the menu to the entry with the last caption token, through the menus of the
+// ones before; empty when one of them is missing.
+inline QList<int> menuPath(const V40::GUI::MenuContainerC* pMenu, const QList<int>& lstCaptionTokens)
+{
+    QList<int> lstDigits;
+    for (int iToken : lstCaptionTokens) {
+        const int iDigit = menuDigit(pMenu, iToken);
+        if (iDigit == 0)
+            return QList<int>();
+        lstDigits << iDigit;
+        pMenu = qobject_cast<const V40::GUI::MenuContainerC*>(pMenu->components().at(iDigit - Qt::Key_1));
+    }
+    return lstDigits;
+}
+
+// Puts the settings of lstDefaultKeys back to their defaults and sets those of the row, in one
+// change of the simulated instrument.
+inline bool setSimulator(const QStringList& lstDefaultKeys, const SettingList& lstSettings)
+{
+    QList<QPair<QString, QVariant>> lstValues;
+    for (const QString& strKey : lstDefaultKeys)
+        lstValues << qMakePair(strKey, QVariant(VSIM::findSetting(strKey)->strDefault));
+    for (const QPair<QString, QString>& rSetting : lstSettings)
+        lstValues << qMakePair(rSetting.first, QVariant(rSetting.second));
+    return VSIM::SettingsC::setValues(lstValues);
+}
+
+// True while a message is on the screen (for KeyScript::waitUntil).
+inline bool messageShown()
+{
+    auto* pPanel = qobject_cast<V40::GUI::MessagePanelC*>(GuiKeyDriver::mainWindow()->contentBar());
+    return pPanel && pPanel->isVisible();
+}
+
+// Ends a script: a message the row did not expect is answered with Escape (NO, OK), so that the
+// application of a failing row still ends.
+inline void answerLeftoverMessage(GuiKeyDriver::KeyScript& rScript)
+{
+    rScript.waitUntil([] { return !messageShown(); }, 5000).call([] {
+        if (messageShown())
+            GuiKeyDriver::pressKey(Qt::Key_Escape);
+    });
 }
 
 // For KeyScript::waitUntil(): no message is shown that closes by itself ("Data stored ..."), so

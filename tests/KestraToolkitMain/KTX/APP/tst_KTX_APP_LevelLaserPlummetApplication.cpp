@@ -125,7 +125,7 @@ private slots:
         QStringList lstCaptions;
         for (V40::GUI::AbstractMenuComponentC* pComponent : m_oPlatform.controller().rootMenuContainer()->components())
             lstCaptions << QString::number(pComponent->getProperties().getCaptionToken());
-        QCOMPARE(lstCaptions, QStringList({"179", "182", "184"}));
+        QCOMPARE(lstCaptions, QStringList({"179", "180", "182", "184"}));
         GuiKeyDriver::mainWindow()->grab().save(StateTest::screenshotPath("MainMenu"));
     }
 

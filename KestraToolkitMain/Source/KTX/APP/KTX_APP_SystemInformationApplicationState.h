@@ -1,0 +1,29 @@
+#pragma once
+// The SYSTEM INFO page: F1 ("Legal") asks for the legal information, F6 ("OK") and Escape leave.
+#include "KTX/APP/KTX_APP_PanelStateBase.h"
+
+namespace KTX {
+namespace APP {
+
+class SystemInformationPanelC;
+
+class SystemInformationApplicationStateC : public PanelStateBaseC
+{
+    Q_OBJECT
+
+public:
+    explicit SystemInformationApplicationStateC(QObject* parent = nullptr);
+    ~SystemInformationApplicationStateC() override;
+
+    SystemInformationPanelC* getInformationPanel() const;
+
+public slots:
+    void OnShowLegalInfo();
+
+protected:
+    QWidget* createPanel(QWidget* pPage) override;
+    void addShortcuts() override;
+};
+
+} // namespace APP
+} // namespace KTX
