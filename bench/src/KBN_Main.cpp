@@ -261,7 +261,7 @@ int main(int argc, char** argv)
     const QCommandLineOption oPlatforms("platforms", "Qt platforms to measure (default offscreen,xcb).", "list",
                                         "offscreen,xcb");
     const QCommandLineOption oSteps("steps", "Key steps: 'A>B=key;...'.", "steps");
-    const QCommandLineOption oPanelKeys("panel", "Keys from the main menu to the panel measured at idle.", "keys", "2,1");
+    const QCommandLineOption oPanelKeys("panel", "Keys from the main menu to the panel measured at idle.", "keys", "3,1");
     oParser.addOptions({oBin, oRuns, oIdle, oPlatforms, oSteps, oPanelKeys});
     oParser.process(oApp);
     const QString strBin = oParser.value(oBin);
