@@ -497,6 +497,8 @@ bool CalibrationModelC::StartChangeFace()
 void CalibrationModelC::onChangeFaceFinished()
 {
     KTX_APP_TRACE_SCOPE("onChangeFaceFinished");
+    // The next request checks the angles of the face the telescope is in now, not the last ones read.
+    onMeasDataUpdate();
     NotifySingleCalibrationMeasFinished();
 }
 

@@ -240,7 +240,7 @@ private slots:
         SettingList lstTrue;
         for (const auto& rError : s_lstTrueErrors)
             lstTrue << qMakePair("Adjustment/" + rError.first, rad(rError.second));
-        const QStringList lstFirstPair{"F6", "aim:0,100", "see:" + strFirst, "F6", "see:" + strSecond};
+        const QStringList lstFirstPair{"F6", "aim:0,100", "see:" + strFirst, "F6", "see:" + strSecond, "showing:300"};
         const QStringList lstLeave{"Escape", "see:" + strExit, "F6"};
 
         QStringList lstSteps;
