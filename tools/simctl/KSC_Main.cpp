@@ -45,7 +45,7 @@ const char* const kHelp =
     "                          FILE.txt); exits with 3 when a text is cut off\n"
     "  start-gui               the start-GUI request of a second start\n"
     "  set-event NAME          sets a named event of the platform\n"
-    "  --help                  this text\n"
+    "  -h, --help              this text\n"
     "\n"
     "SETTING is a simulator setting such as Configuration/SDCard or Sensor/TiltL ('list' shows\n"
     "them all); a running toolkit takes a change at once.\n"

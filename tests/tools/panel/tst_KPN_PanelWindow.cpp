@@ -7,6 +7,7 @@
 #include "KestraProcess.h"
 #include "KestraTest.h"
 
+#include "Ferrolib/BSS_SIM_Simulator.h"
 #include "SimInstrument/VSIM_Settings.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -164,8 +166,25 @@ private slots:
         QVERIFY(oProgram.waitForText("GOT FOCUS: V40::GUI::IconMenuItemWidgetC \"Level\""));
         oWindow.keypad()->button(Qt::Key_1)->click();
         QVERIFY(oProgram.waitForText("Laser plummet on at 60 %."));
+        // The slider tilts the instrument: the level screen's L field follows (300 µrad = 0.0191 gon).
+        oWindow.tiltSlider("Sensor/TiltL")->setValue(300);
+        QTemporaryDir oShots;
+        const QString strPng = oShots.filePath("level.png");
+        QFile oReport(oShots.filePath("level.txt"));
+        QVERIFY(KestraTest::waitFor([&] {
+            oReport.remove();
+            if (!BSS::SIM::grabWindow("KestraToolkit", strPng) || !KestraTest::waitFor([&] { return oReport.exists(); }))
+                return false;
+            return oReport.open(QIODevice::ReadOnly) && QString::fromUtf8(oReport.readAll()).contains("QLineEdit 0.0191");
+        }));
         oWindow.keypad()->button(Qt::Key_F6)->click();
         QVERIFY(oProgram.waitForText("Laser plummet off."));
+
+        // The card pulled out: Apps > Update > Language finds none.
+        oWindow.control("Configuration/SDCard")->findChild<QCheckBox*>()->click();
+        for (int iKey : {Qt::Key_4, Qt::Key_1, Qt::Key_2})
+            oWindow.keypad()->button(iKey)->click();
+        QVERIFY(oProgram.waitForText("SD Card is not available!"));
         oProgram.terminate();
         QVERIFY(oProgram.waitForFinished());
     }
