@@ -114,7 +114,7 @@ PanelWindowC::PanelWindowC(QWidget* pParent)
     pLayout->addWidget(m_pTabs, 1);
     pLayout->addWidget(m_pStatus);
     // Beside a 640x480 toolkit window.
-    resize(400, 480);
+    resize(420, 480);
 
     m_iWatcherId = VSIM::SettingsWatcherC::subscribe([this](const QStringList& lstKeys) {
         // On the watcher's thread: taken over by the panel's own.
