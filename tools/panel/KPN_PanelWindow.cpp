@@ -38,7 +38,8 @@ const QList<PageS>& pages()
     static const QList<PageS> s_lstPages{
         {"Tilt", {"Sensor/", "Telescope/"}},
         {"Instrument",
-         {"Configuration/SDCard", "Settings/", "Switches/", "Capability/", "LaserPlummet/", "Options/", "EDM/", "Clock/"}},
+         {"Configuration/SDCard", "Settings/", "Switches/", "Capability/", "LaserPlummet/", "Options/", "EDM/", "Clock/",
+          "Events/CorrectionDataChanged"}},
         {"Errors", {"Adjustment/", "Measurement/"}},
         {"Devices", {"Configuration/", "Devices/", "Events/DeviceAttached"}},
         {"Identity", {"Identity/", "Versions/"}},
