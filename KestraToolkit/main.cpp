@@ -68,7 +68,7 @@ const char* const s_szHelp =
     "  /AUTOSTART        start in the stored application mode (SOFTWARE\\Kestra\\Startup,\n"
     "                    value ApplicationMode; without one the toolkit runs without its GUI)\n"
     "  /START_FW_LOADER  loader mode: no GUI, the loaders take uploads\n"
-    "  --help            this text\n"
+    "  -h, --help        this text\n"
     "\n"
     "Environment:\n"
     "  KESTRA_SIM_ROOT       folder of everything the simulator reads or writes (registry/,\n"
@@ -76,9 +76,12 @@ const char* const s_szHelp =
     "  KESTRA_TRACE=stderr   also write the traces to standard error (the log is in\n"
     "                        Documents/KestraToolkit/Vela40/Logs/trace.log)\n"
     "  KESTRA_PLATFORM_KIND  0 desktop simulator (default), 1 instrument\n"
+    "  KESTRA_SHELL_OPEN=0   documents the toolkit opens (the legal information) are only\n"
+    "                        traced, not handed to the desktop's viewer\n"
     "\n"
     "A second start with the same KESTRA_SIM_ROOT brings the running toolkit's GUI to the front.\n"
-    "KestraSimCtl changes the simulated instrument while the toolkit runs (KestraSimCtl --help).\n";
+    "KestraSimCtl changes the simulated instrument while the toolkit runs (KestraSimCtl --help);\n"
+    "KestraInstrumentPanel does the same with buttons, sliders and fields.\n";
 
 } // namespace
 

@@ -16,10 +16,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${KESTRA_BIN_DIR})
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xvfb, xauth")
 
-foreach(program KestraToolkit KestraSimCtl)
+foreach(program KestraToolkit KestraSimCtl KestraInstrumentPanel)
   string(TOLOWER ${program} _kestra_link)
   string(REPLACE "kestratoolkit" "kestra-toolkit" _kestra_link ${_kestra_link})
   string(REPLACE "kestrasimctl" "kestra-simctl" _kestra_link ${_kestra_link})
+  string(REPLACE "kestrainstrumentpanel" "kestra-panel" _kestra_link ${_kestra_link})
   set(KESTRA_PROGRAM ${program})
   configure_file(${PROJECT_SOURCE_DIR}/packaging/kestra-toolkit.in
                  ${CMAKE_BINARY_DIR}/packaging/${_kestra_link} @ONLY)

@@ -94,9 +94,15 @@ double statusMiB(qint64 iPid, const char* szField)
 class RunnerC
 {
 public:
-    RunnerC(const QString& strProbe, const QString& strPlatform)
+    // With strPanel, the instrument panel runs on the toolkit's root beside every toolkit run,
+    // offscreen, so that its frames do not count as the toolkit's on X; it has the same work
+    // there (settings watcher, controls) as beside a toolkit on screen.
+    RunnerC(const QString& strProbe, const QString& strPlatform, const QString& strToolkit = QString(),
+            const QString& strPanel = QString())
         : m_strProbe(strProbe)
         , m_strPlatform(strPlatform)
+        , m_strToolkit(strToolkit)
+        , m_strPanel(strPanel)
     {
 #ifdef KBN_HAVE_XCB_DAMAGE
         if (strPlatform == QLatin1String("xcb")) {
@@ -122,6 +128,19 @@ public:
         for (const StepS& rStep : lstSteps)
             lstKeys << rStep.strKey;
         oEnv.insert("KESTRA_SIM_ROOT", oRoot.path());
+        QProcess oPanel;
+        if (!m_strPanel.isEmpty() && strProgram == m_strToolkit) {
+            QProcessEnvironment oPanelEnv = oEnv;
+            oPanelEnv.insert("QT_QPA_PLATFORM", "offscreen");
+            oPanel.setProcessEnvironment(oPanelEnv);
+            oPanel.setStandardOutputFile(QProcess::nullDevice());
+            oPanel.setStandardErrorFile(QProcess::nullDevice());
+            oPanel.start(m_strPanel, QStringList());
+            // Up and watching the settings before the toolkit starts.
+            if (!oPanel.waitForStarted(5000))
+                return oRun;
+            QThread::msleep(300);
+        }
         oEnv.insert("QT_QPA_PLATFORM", m_strPlatform);
         oEnv.insert("LD_PRELOAD", m_strProbe);
         oEnv.insert("KBN_KEYS", lstKeys.join(','));
@@ -201,12 +220,18 @@ public:
         oProcess.waitForFinished(10000);
         oRun.dStopMs = (nowNs() - iStop) / 1e6;
         oRun.bOk = oProcess.exitStatus() == QProcess::NormalExit && oProcess.exitCode() == 0;
+        if (oPanel.state() != QProcess::NotRunning) {
+            oPanel.terminate();
+            oPanel.waitForFinished(5000);
+        }
         return oRun;
     }
 
 private:
     QString m_strProbe;
     QString m_strPlatform;
+    QString m_strToolkit;
+    QString m_strPanel;
 #ifdef KBN_HAVE_XCB_DAMAGE
     QScopedPointer<DamageWatchC> m_pDamage;
 #else
@@ -262,7 +287,9 @@ int main(int argc, char** argv)
                                         "offscreen,xcb");
     const QCommandLineOption oSteps("steps", "Key steps: 'A>B=key;...'.", "steps");
     const QCommandLineOption oPanelKeys("panel", "Keys from the main menu to the panel measured at idle.", "keys", "3,1");
-    oParser.addOptions({oBin, oRuns, oIdle, oPlatforms, oSteps, oPanelKeys});
+    const QCommandLineOption oInstrumentPanel("with-instrument-panel",
+                                              "The instrument panel runs beside every toolkit run.");
+    oParser.addOptions({oBin, oRuns, oIdle, oPlatforms, oSteps, oPanelKeys, oInstrumentPanel});
     oParser.process(oApp);
     const QString strBin = oParser.value(oBin);
     const QString strToolkit = strBin + "/KestraToolkit";
@@ -279,7 +306,8 @@ int main(int argc, char** argv)
     for (const QString& strPlatform : oParser.value(oPlatforms).split(',', Qt::SkipEmptyParts)) {
         if (strPlatform == "xcb" && qEnvironmentVariableIsEmpty("DISPLAY"))
             continue;
-        RunnerC oRunner(strProbe, strPlatform);
+        RunnerC oRunner(strProbe, strPlatform, strToolkit,
+                        oParser.isSet(oInstrumentPanel) ? strBin + "/KestraInstrumentPanel" : QString());
         QList<double> lstFrame[2], lstPeak[2], lstStop[2];
         QMap<QString, QList<double>> mapKeys[2];
         int iFailed = 0;

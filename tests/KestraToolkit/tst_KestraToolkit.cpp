@@ -7,7 +7,9 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -66,6 +68,54 @@ class KestraToolkitTest : public QObject
     Q_OBJECT
 
 private slots:
+    // A newcomer learns every switch and environment variable from --help: those the sources
+    // read and the commands KestraSimCtl takes.
+    void helpNamesEverything_data()
+    {
+        QTest::addColumn<QString>("strProgram");
+        QTest::addColumn<QStringList>("lstNames");
+        QStringList lstVariables;
+        const QRegularExpression oRead(QStringLiteral("(?:qgetenv|qEnvironmentVariable\\w*)\\(\"(KESTRA_\\w+)\""));
+        for (const char* szDir : {"KestraToolkit", "KestraToolkitMain", "Vela40GUI", "platform"}) {
+            QDirIterator oFiles(QStringLiteral(KESTRA_SOURCE_DIR "/") + szDir, {"*.cpp", "*.h"}, QDir::Files,
+                                QDirIterator::Subdirectories);
+            while (oFiles.hasNext()) {
+                QFile oFile(oFiles.next());
+                QVERIFY(oFile.open(QIODevice::ReadOnly));
+                auto itMatch = oRead.globalMatch(QString::fromUtf8(oFile.readAll()));
+                while (itMatch.hasNext())
+                    lstVariables << itMatch.next().captured(1);
+            }
+        }
+        lstVariables.removeDuplicates();
+        QVERIFY(lstVariables.contains("KESTRA_SIM_ROOT"));
+        QTest::newRow("KestraToolkit") << "KestraToolkit" << lstVariables + QStringList{"/AUTOSTART", "/START_FW_LOADER"};
+
+        QFile oSimCtl(QStringLiteral(KESTRA_SOURCE_DIR "/tools/simctl/KSC_Main.cpp"));
+        QVERIFY(oSimCtl.open(QIODevice::ReadOnly));
+        QStringList lstCommands{"KESTRA_SIM_ROOT", "--markdown"};
+        auto itCommand = QRegularExpression(QStringLiteral("strCommand == QLatin1String\\(\"([\\w-]+)\"\\)"))
+                             .globalMatch(QString::fromUtf8(oSimCtl.readAll()));
+        while (itCommand.hasNext())
+            lstCommands << itCommand.next().captured(1);
+        QVERIFY(lstCommands.size() > 10);
+        QTest::newRow("KestraSimCtl") << "KestraSimCtl" << lstCommands;
+    }
+
+    void helpNamesEverything()
+    {
+        QFETCH(QString, strProgram);
+        QFETCH(QStringList, lstNames);
+        KestraTest::ProgramC oProgram(KestraTest::simRoot(), KestraTest::binDir() + "/" + strProgram);
+        QVERIFY(oProgram.start({"--help"}));
+        QVERIFY(oProgram.waitForFinished());
+        QCOMPARE(oProgram.exitCode(), 0);
+        const QString strHelp = oProgram.output();
+        for (const QString& strName : lstNames)
+            QVERIFY2(strHelp.contains(QRegularExpression("(^|[\\s\\[])" + QRegularExpression::escape(strName) + "[\\s,=\\]]")),
+                     qPrintable(strName));
+    }
+
     void exitQuestionOnTheSimulator()
     {
         QTemporaryDir oRoot;

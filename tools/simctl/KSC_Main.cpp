@@ -11,30 +11,59 @@
 #include "Trigonel/GEO_Atmosphere.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QThread>
 #include <QHash>
 #include <QStringList>
 #include <QTextStream>
 
 namespace {
 
+const char* const kHelp =
+    "Usage: KestraSimCtl COMMAND [ARGUMENTS]\n"
+    "Changes the simulated instrument while the toolkit runs, and presses its keys from outside.\n"
+    "\n"
+    "Commands:\n"
+    "  set SETTING VALUE       writes a simulator setting after the checks of its row; a refused\n"
+    "                          value is reported and the tool exits with 1\n"
+    "  get SETTING             prints a simulator setting\n"
+    "  list [--markdown]       every setting with unit, default, range and value (--markdown: the\n"
+    "                          README's table, with the meaning instead of the value)\n"
+    "  key KEY...              presses the instrument's keys in the toolkit's window: Escape, Enter,\n"
+    "                          Up, Down, Left, Right, Tab, F1..F6, a digit, '.' or '-'\n"
+    "  level-key               the instrument's level key\n"
+    "  tilt [L T]              tilts the instrument (each with its unit: rad, mrad, gon, mgon, deg,\n"
+    "                          for example 'tilt 0.05gon -0.02gon'); alone it shows the tilt\n"
+    "  aim [HZ V]              turns the telescope: horizontal and zenith angle with their unit, for\n"
+    "                          example 'aim 0gon 100gon' (face I at the horizon) or 'aim 200gon\n"
+    "                          300gon' (the same target in face II); alone it shows where it points\n"
+    "  correction temperature|pressure VALUE\n"
+    "                          changes the stored correction data as a program on the instrument\n"
+    "                          would (°C or mbar); the humidity stays, the ppm follows\n"
+    "  attach-device TYPE      reports an attached hot-shoe device (0..255; 63 and 71 are known)\n"
+    "  grab FILE.png           saves a picture of the toolkit's window and prints its texts, one\n"
+    "                          a line: 'fits' or 'CUT' (cut off), the widget, the text (also in\n"
+    "                          FILE.txt); exits with 3 when a text is cut off\n"
+    "  start-gui               the start-GUI request of a second start\n"
+    "  set-event NAME          sets a named event of the platform\n"
+    "  -h, --help              this text\n"
+    "\n"
+    "SETTING is a simulator setting such as Configuration/SDCard or Sensor/TiltL ('list' shows\n"
+    "them all); a running toolkit takes a change at once.\n"
+    "\n"
+    "Environment:\n"
+    "  KESTRA_SIM_ROOT       the simulator root the toolkit runs on (registry/, Documents/, run/);\n"
+    "                        default: the user's folders\n"
+    "  KESTRA_TRACE=stderr   also write the traces to standard error\n"
+    "\n"
+    "KestraInstrumentPanel offers the same as buttons, sliders and fields.\n";
+
 int usage()
 {
-    QTextStream(stderr) << "usage: KestraSimCtl set SETTING VALUE | get SETTING | list [--markdown]\n"
-                           "                    | start-gui | level-key | set-event NAME | attach-device TYPE\n"
-                           "                    | key KEY... | tilt [L T] | aim [HZ V]\n"
-                           "                    | correction temperature|pressure VALUE\n"
-                           "  SETTING is a simulator setting such as Configuration/SDCard or Sensor/TiltL ('list'\n"
-                           "  shows them all with unit, default, range and value); a running toolkit takes a\n"
-                           "  change at once.\n"
-                           "  KEY is Escape, Enter, Up, Down, Left, Right, Tab, F1..F6, a digit, '.' or '-'.\n"
-                           "  L and T are the instrument's inclinations with their unit (rad, mrad, gon, mgon,\n"
-                           "  deg), for example 'tilt 0.05gon -0.02gon'; 'tilt' alone shows them.\n"
-                           "  HZ and V turn the telescope: horizontal and zenith angle with their unit, for\n"
-                           "  example 'aim 0gon 100gon' (face I at the horizon) or 'aim 200gon 300gon' (the same\n"
-                           "  target in face II); 'aim' alone shows where it points.\n"
-                           "  'correction' changes the instrument's stored correction data as a program on the\n"
-                           "  instrument would: the air temperature in °C or the pressure in mbar; the relative\n"
-                           "  humidity stays, the ppm follows.\n";
+    QTextStream(stderr) << kHelp;
     return 2;
 }
 
@@ -90,6 +119,29 @@ int failed(const QString& strError)
     return 1;
 }
 
+// Waits for the report, which the toolkit writes after the picture.
+int grabWindow(const QString& strPath)
+{
+    const QString strPng = QFileInfo(strPath).absoluteFilePath();
+    if (!strPng.endsWith(QLatin1String(".png")))
+        return failed(QStringLiteral("The picture is a .png file, not %1.").arg(strPath));
+    const QString strReport = strPng.left(strPng.size() - 4) + ".txt";
+    QFile::remove(strReport);
+    if (!BSS::SIM::grabWindow(QStringLiteral("KestraToolkit"), strPng))
+        return failed(QStringLiteral("No KestraToolkit window to grab."));
+    QElapsedTimer oTimer;
+    oTimer.start();
+    QFile oReport(strReport);
+    while (!oReport.open(QIODevice::ReadOnly)) {
+        if (oTimer.elapsed() > 10000)
+            return failed(QStringLiteral("The toolkit did not save %1.").arg(strPng));
+        QThread::msleep(20);
+    }
+    const QString strTexts = QString::fromUtf8(oReport.readAll());
+    QTextStream(stdout) << strTexts;
+    return strTexts.contains(QRegularExpression("^CUT ", QRegularExpression::MultilineOption)) ? 3 : 0;
+}
+
 int setSetting(const QString& strKey, const QString& strValue)
 {
     QString strError;
@@ -105,7 +157,6 @@ int getSetting(const QString& strKey)
     return 0;
 }
 
-// Queued for the toolkit, which reports and takes them.
 int attachDevice(const QString& strType)
 {
     bool bOk = false;
@@ -113,15 +164,7 @@ int attachDevice(const QString& strType)
     if (!bOk || iType < 0 || iType > 255)
         return failed(QStringLiteral("A device type is a number from 0 to 255, not '%1'.").arg(strType));
     QString strError;
-    const bool bQueued = VSIM::SettingsC::editValue(
-        QStringLiteral("Events/DeviceAttached"),
-        [iType](const QString& strPending) {
-            QStringList lstPending = strPending.split(',', Qt::SkipEmptyParts);
-            lstPending << QString::number(iType);
-            return lstPending.join(',');
-        },
-        VSIM::WRITER_INSTRUMENT, &strError);
-    return bQueued ? 0 : failed(strError);
+    return BSS::SIM::attachDevice(iType, &strError) ? 0 : failed(strError);
 }
 
 int changeCorrection(const QString& strQuantity, const QString& strValue)
@@ -158,6 +201,10 @@ int main(int iArgc, char** apArgv)
     if (lstArguments.isEmpty())
         return usage();
     const QString strCommand = lstArguments.first();
+    if (strCommand == QLatin1String("--help") || strCommand == QLatin1String("-h")) {
+        QTextStream(stdout) << kHelp;
+        return 0;
+    }
     if (strCommand == QLatin1String("set") && lstArguments.size() == 3)
         return setSetting(lstArguments.at(1), lstArguments.at(2));
     if (strCommand == QLatin1String("get") && lstArguments.size() == 2)
@@ -170,10 +217,12 @@ int main(int iArgc, char** apArgv)
         QTextStream(stdout) << KSC::settingListMarkdown();
         return 0;
     }
+    if (strCommand == QLatin1String("grab") && lstArguments.size() == 2)
+        return grabWindow(lstArguments.at(1));
     if (strCommand == QLatin1String("start-gui") && lstArguments.size() == 1)
         return setEvent(QStringLiteral("KestraToolkit_StartGui"));
     if (strCommand == QLatin1String("level-key") && lstArguments.size() == 1)
-        return setEvent(QStringLiteral("Tessel_KeyEvent_Level"));
+        return BSS::SIM::pressLevelKey() ? 0 : failed(QStringLiteral("Cannot press the level key."));
     if (strCommand == QLatin1String("attach-device") && lstArguments.size() == 2)
         return attachDevice(lstArguments.at(1));
     if (strCommand == QLatin1String("key") && lstArguments.size() >= 2)

@@ -1,11 +1,14 @@
 #include "Ferrolib/BSS_SIM_Simulator.h"
 
+#include "Ferrolib/BSS_SYS_Event.h"
 #include "SimInstrument/VSIM_Folders.h"
 #include "SimInstrument/VSIM_Registry.h"
+#include "SimInstrument/VSIM_Settings.h"
 
 #include <KestraWin.h>
 
 #include <QFile>
+#include <QStringList>
 
 namespace BSS {
 namespace SIM {
@@ -45,6 +48,35 @@ bool pressKey(const QString& strWindowTitle, int iQtKey)
 {
     HWND hWnd = KestraWin::findAnnouncedWindow(strWindowTitle);
     return hWnd && KestraWin::pressKeyInAnnouncedWindow(hWnd, iQtKey);
+}
+
+bool grabWindow(const QString& strWindowTitle, const QString& strPngPath)
+{
+    HWND hWnd = KestraWin::findAnnouncedWindow(strWindowTitle);
+    return hWnd && KestraWin::grabAnnouncedWindow(hWnd, strPngPath);
+}
+
+bool pressLevelKey()
+{
+    SYS::EventC oEvent("Tessel_KeyEvent_Level");
+    return oEvent.isValid() && oEvent.set();
+}
+
+bool attachDevice(int iType, QString* pstrError)
+{
+    if (iType < 0 || iType > 255) {
+        if (pstrError)
+            *pstrError = QStringLiteral("A device type is a number from 0 to 255, not %1.").arg(iType);
+        return false;
+    }
+    return VSIM::SettingsC::editValue(
+        QStringLiteral("Events/DeviceAttached"),
+        [iType](const QString& strPending) {
+            QStringList lstPending = strPending.split(',', Qt::SkipEmptyParts);
+            lstPending << QString::number(iType);
+            return lstPending.join(',');
+        },
+        VSIM::WRITER_INSTRUMENT, pstrError);
 }
 
 } // namespace SIM

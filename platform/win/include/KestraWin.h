@@ -10,5 +10,8 @@ namespace KestraWin {
 HWND findAnnouncedWindow(const QString& strTitle);
 // Presses and releases the key (a Qt key code) in the window, through its window system.
 bool pressKeyInAnnouncedWindow(HWND hWnd, int iQtKey);
+// Asks the window for a picture of itself (PNG) and a report of its texts beside it (the same
+// name ending in .txt, written last); both come once its process got to it.
+bool grabAnnouncedWindow(HWND hWnd, const QString& strPngPath);
 
 } // namespace KestraWin

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace KestraWin {
 
 // The eventfd that is readable while the calling thread's message queue holds messages.
@@ -21,5 +23,8 @@ bool isAnnouncedWindow(HWND hWnd);
 bool isAnnouncedWindowZoomed(HWND hWnd);
 bool showAnnouncedWindow(HWND hWnd, int iCmdShow);
 bool foregroundAnnouncedWindow(HWND hWnd);
+
+// One line per visible text of the window: "fits" or "CUT", the widget's class, the text.
+QString screenReport(QWidget* pWindow);
 
 } // namespace KestraWin

@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QPixmap>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <QWindow>
@@ -227,7 +229,18 @@ private:
             qt_handleKeyEvent(pWidget->windowHandle(), QEvent::KeyRelease, iKey, Qt::NoModifier, strText);
         } else if (lstCommand.at(0) == "show" && lstCommand.size() > 1) {
             applyShow(pWidget, lstCommand.at(1).toInt());
+        } else if (lstCommand.at(0) == "grab" && lstCommand.size() > 1) {
+            grab(pWidget, QFile::decodeName(lstCommand.mid(1).join(' ')));
         }
+    }
+
+    static void grab(QWidget* pWidget, const QString& strPngPath)
+    {
+        if (!pWidget->grab().save(strPngPath, "PNG"))
+            return;
+        // Whole or not at all: the asking process takes the report as soon as it is there.
+        replaceRuntimeFile(QString(strPngPath).replace(QRegularExpression("\\.png$"), QString()) + ".txt",
+                           KestraWin::screenReport(pWidget).toUtf8());
     }
 
     static void applyShow(QWidget* pWidget, int iCmdShow)
@@ -336,6 +349,12 @@ bool foregroundAnnouncedWindow(HWND hWnd)
 bool pressKeyInAnnouncedWindow(HWND hWnd, int iQtKey)
 {
     return sendCommand(hWnd, "key " + QByteArray::number(iQtKey));
+}
+
+bool grabAnnouncedWindow(HWND hWnd, const QString& strPngPath)
+{
+    // One command a line: a path with a line break cannot be asked for.
+    return !strPngPath.contains('\n') && sendCommand(hWnd, "grab " + QFile::encodeName(strPngPath));
 }
 
 } // namespace KestraWin

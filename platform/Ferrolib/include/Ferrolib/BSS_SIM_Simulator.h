@@ -19,6 +19,14 @@ QString simulatorSettingsPath();
 // The instrument's keyboard from outside: presses and releases a key (a Qt key code) in the
 // top-level window with that title, in whichever process of this root shows it.
 bool pressKey(const QString& strWindowTitle, int iQtKey);
+// Asks that window for a PNG of itself at the (absolute) path and a report of its texts beside
+// it (.txt instead of .png: one line per text, "fits" or "CUT", class, text), written last.
+bool grabWindow(const QString& strWindowTitle, const QString& strPngPath);
+// The instrument's level key, as its keyboard driver signals it.
+bool pressLevelKey();
+// A hot-shoe device of that type (0 to 255) attached: queued for the toolkit, which reports and
+// takes it. False with the reason in pstrError when the type is none or the queue cannot be written.
+bool attachDevice(int iType, QString* pstrError = nullptr);
 
 } // namespace SIM
 } // namespace BSS
