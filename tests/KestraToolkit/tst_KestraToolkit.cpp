@@ -168,6 +168,19 @@ private slots:
                                                            << "MESSAGE: Information: No Language file" << false << false << SIGTERM;
             QTest::addRow("%s: format warning", szKind) << strKind << QStringList{"4", "3", "2"}
                                                         << "MESSAGE: Information: Data may get lost" << false << false << SIGTERM;
+            // Apps > Calib. > Calibrate All: the level screen, the first step, its measurement
+            // (stopped while the telescope turns to face II), the question on leaving.
+            const QStringList lstStep{"4", "2", "1", "?1:Laser plummet on", "F6", "?1:Laser plummet off"};
+            QTest::addRow("%s: calibration level", szKind)
+                << strKind << QStringList{"4", "2", "1"} << "Laser plummet on at 60 %." << false << false << SIGTERM;
+            QTest::addRow("%s: calibration step", szKind) << strKind << lstStep << "Laser plummet off." << false << false << SIGTERM;
+            QTest::addRow("%s: calibration measuring", szKind)
+                << strKind << lstStep + QStringList{"F6"} << "calibration started" << false << false << SIGTERM;
+            QTest::addRow("%s: calibration, exit question", szKind)
+                << strKind << lstStep + QStringList{"Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
+                << false << SIGTERM;
+            QTest::addRow("%s: adjustment data", szKind)
+                << strKind << QStringList{"4", "2", "3"} << "Leave KTX::APP::CalibrationModelC::Init" << false << false << SIGTERM;
             // Settings > Atmos., a height of 20 m typed into the first row.
             const QStringList lstAtmos{"3", "4", "2", "0", "Enter"};
             QTest::addRow("%s: atmospheric settings", szKind)

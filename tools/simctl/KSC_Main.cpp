@@ -1,5 +1,6 @@
 // Simulator control: changes the simulated instrument while the toolkit runs and presses its
 // keys from outside. Works on the simulator root of KESTRA_SIM_ROOT.
+#include "KSC_Aim.h"
 #include "KSC_SettingList.h"
 #include "KSC_Tilt.h"
 
@@ -20,13 +21,17 @@ int usage()
 {
     QTextStream(stderr) << "usage: KestraSimCtl set SETTING VALUE | get SETTING | list [--markdown]\n"
                            "                    | start-gui | level-key | set-event NAME | attach-device TYPE\n"
-                           "                    | key KEY... | tilt [L T] | correction temperature|pressure VALUE\n"
+                           "                    | key KEY... | tilt [L T] | aim [HZ V]\n"
+                           "                    | correction temperature|pressure VALUE\n"
                            "  SETTING is a simulator setting such as Configuration/SDCard or Sensor/TiltL ('list'\n"
                            "  shows them all with unit, default, range and value); a running toolkit takes a\n"
                            "  change at once.\n"
                            "  KEY is Escape, Enter, Up, Down, Left, Right, Tab, F1..F6, a digit, '.' or '-'.\n"
                            "  L and T are the instrument's inclinations with their unit (rad, mrad, gon, mgon,\n"
                            "  deg), for example 'tilt 0.05gon -0.02gon'; 'tilt' alone shows them.\n"
+                           "  HZ and V turn the telescope: horizontal and zenith angle with their unit, for\n"
+                           "  example 'aim 0gon 100gon' (face I at the horizon) or 'aim 200gon 300gon' (the same\n"
+                           "  target in face II); 'aim' alone shows where it points.\n"
                            "  'correction' changes the instrument's stored correction data as a program on the\n"
                            "  instrument would: the air temperature in °C or the pressure in mbar; the relative\n"
                            "  humidity stays, the ppm follows.\n";
@@ -179,6 +184,12 @@ int main(int iArgc, char** apArgv)
     }
     if (strCommand == QLatin1String("tilt") && lstArguments.size() == 3)
         return KSC::setTilt(lstArguments.at(1), lstArguments.at(2));
+    if (strCommand == QLatin1String("aim") && lstArguments.size() == 1) {
+        QTextStream(stdout) << KSC::aimText() << '\n';
+        return 0;
+    }
+    if (strCommand == QLatin1String("aim") && lstArguments.size() == 3)
+        return KSC::setAim(lstArguments.at(1), lstArguments.at(2));
     if (strCommand == QLatin1String("correction") && lstArguments.size() == 3)
         return changeCorrection(lstArguments.at(1), lstArguments.at(2));
     if (strCommand == QLatin1String("set-event") && lstArguments.size() == 2)

@@ -1,6 +1,7 @@
 #include "KTX/KTX_MainController.h"
 
 #include "KTX/APP/KTX_APP_AtmosphericSettingsApplication.h"
+#include "KTX/APP/KTX_APP_CalibrationApplication.h"
 #include "KTX/APP/KTX_APP_CommunicationSettingsApplication.h"
 #include "KTX/APP/KTX_APP_DateTimeSettingsApplication.h"
 #include "KTX/APP/KTX_APP_FormatApplication.h"
@@ -210,7 +211,16 @@ void MainControllerC::buildRootMenu()
         new APP::UploadFileApplicationC(APP::UploadFileModelC::FILE_TYPE_FIRMWARE), TK::Menu_Firmware, QString(), pRoot));
     pUpdate->addComponent(new V40::GUI::ApplicationMenuComponentC(
         new APP::UploadFileApplicationC(APP::UploadFileModelC::FILE_TYPE_LANGUAGE), TK::Menu_Language, QString(), pRoot));
-    pApps->addComponent(new MenuContainerC(iText, TK::Menu_CALIBRATION, TK::Menu_Calib, QStringLiteral(":/Images/calib.png")));
+    MenuContainerC* pCalibration =
+        pApps->addComponent(new MenuContainerC(iText, TK::Menu_CALIBRATION, TK::Menu_Calib, QStringLiteral(":/Images/calib.png")));
+    pCalibration->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::CalibrationApplicationC(APP::CalibrationApplicationC::ENTRY_CALIBRATE_ALL), TK::Menu_CalibrateAll, QString(), pRoot));
+    pCalibration->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::CalibrationApplicationC(APP::CalibrationApplicationC::ENTRY_CALIBRATE_WITHOUT_ATR),
+        TK::Menu_CalibrateWithoutTrevo, QString(), pRoot));
+    pCalibration->addComponent(new V40::GUI::ApplicationMenuComponentC(
+        new APP::CalibrationApplicationC(APP::CalibrationApplicationC::ENTRY_VIEW_DATA), TK::Menu_ViewAdjustmentData,
+        QString(), nullptr));
     MenuContainerC* pFormat =
         pApps->addComponent(new MenuContainerC(iText, TK::Menu_FORMAT, TK::Menu_Format, QStringLiteral(":/Images/format.png")));
     pFormat->addComponent(new V40::GUI::ApplicationMenuComponentC(

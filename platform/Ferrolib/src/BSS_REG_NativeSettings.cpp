@@ -25,9 +25,13 @@ std::unique_ptr<QSettings> openNativeSettings(const QString& strNativePath)
     const QString strFile = iniFileFor(strNativePath);
     VSIM::ensureDir(QFileInfo(strFile).absolutePath());
     auto upSettings = std::make_unique<QSettings>(strFile, QSettings::IniFormat);
-    // The shell folders answer the user's Documents folder.
-    if (VSIM::normalisedRegistryKey(strNativePath) == kShellFolders)
-        upSettings->setValue(QStringLiteral("Personal"), VSIM::documentsDir());
+    // The shell folders answer the user's Documents folder. Written only when it moved: every
+    // write locks, syncs and renames the file, which a start-up should not wait for.
+    if (VSIM::normalisedRegistryKey(strNativePath) == kShellFolders) {
+        const QString strPersonal = QStringLiteral("Personal");
+        if (upSettings->value(strPersonal).toString() != VSIM::documentsDir())
+            upSettings->setValue(strPersonal, VSIM::documentsDir());
+    }
     return upSettings;
 }
 

@@ -39,6 +39,18 @@ void TraceChannelC::write(const char* strFormat, ...)
     traceLine(QString::fromLatin1(m_strName), strText);
 }
 
+TraceScopeC::TraceScopeC(TraceChannelC& rChannel, const char* strOperation)
+    : m_rChannel(rChannel)
+    , m_strOperation(strOperation)
+{
+    m_rChannel.write("Enter %s", m_strOperation);
+}
+
+TraceScopeC::~TraceScopeC()
+{
+    m_rChannel.write("Leave %s", m_strOperation);
+}
+
 void TraceChannelC::writeLevel(int iLevel, const char* strFormat, ...)
 {
     va_list args;

@@ -57,6 +57,17 @@ SettingS version(const char* strKey, const char* strDefault, const char* strDesc
     return text(strKey, strDefault, "\\d{1,5}\\.\\d{1,5}(\\.\\d{1,5})?", "major.minor.build", strDescription);
 }
 
+// How a stored calibration value was obtained: "<date-time> <temperature in °C> <standard deviation in rad>".
+SettingS statistic(const char* strKey, const char* strQuantity)
+{
+    static const char* const s_strNumber = "[-+]?[0-9.]+([eE][-+]?[0-9]+)?";
+    static const QByteArray s_baPattern = QByteArray(s_strNumber) + " " + s_strNumber + " " + s_strNumber;
+    static const QByteArray s_baDescription("statistics of the stored %1: date-time, temperature, standard deviation");
+    SettingS oSetting = text(strKey, "0 0 0", s_baPattern.constData(), "three numbers", "");
+    oSetting.strDescription = QString::fromLatin1(s_baDescription).arg(QString::fromLatin1(strQuantity));
+    return oSetting;
+}
+
 SettingS byInstrument(SettingS oSetting)
 {
     oSetting.eWriter = WRITER_INSTRUMENT;
@@ -133,11 +144,32 @@ QList<SettingS> makeTable()
         number("Adjustment/AtrHz", "rad", "9.7e-06", -0.01, 0.01, "ATR collimation error, horizontal"),
         number("Adjustment/AtrV", "rad", "-1.45e-05", -0.01, 0.01, "ATR collimation error, vertical"),
 
+        // The sensor calibration parameters the instrument keeps: what the last calibration stored.
+        number("Calibration/LIndex", "rad", "0", -0.1, 0.1, "stored compensator longitudinal index error"),
+        number("Calibration/TIndex", "rad", "0", -0.1, 0.1, "stored compensator transversal index error"),
+        number("Calibration/VIndex", "rad", "0", -0.1, 0.1, "stored vertical index error"),
+        number("Calibration/HzCollimation", "rad", "0", -0.1, 0.1, "stored horizontal collimation error"),
+        number("Calibration/TiltingAxis", "rad", "0", -0.1, 0.1, "stored tilting axis error"),
+        number("Calibration/AtrHz", "rad", "0", -0.1, 0.1, "stored ATR collimation error, horizontal"),
+        number("Calibration/AtrV", "rad", "0", -0.1, 0.1, "stored ATR collimation error, vertical"),
+        number("Calibration/AtrHzFace1", "rad", "0", -0.1, 0.1, "stored ATR horizontal value, face I"),
+        number("Calibration/AtrHzFace2", "rad", "0", -0.1, 0.1, "stored ATR horizontal value, face II"),
+        number("Calibration/AtrVFace1", "rad", "0", -0.1, 0.1, "stored ATR vertical value, face I"),
+        number("Calibration/AtrVFace2", "rad", "0", -0.1, 0.1, "stored ATR vertical value, face II"),
+        number("Calibration/Temperature", "°C", "20", -274, 100, "internal temperature of the last calibration"),
+        statistic("Calibration/Statistics/LIndex", "compensator longitudinal index"),
+        statistic("Calibration/Statistics/TIndex", "compensator transversal index"),
+        statistic("Calibration/Statistics/VIndex", "vertical index"),
+        statistic("Calibration/Statistics/HzCollimation", "horizontal collimation"),
+        statistic("Calibration/Statistics/TiltingAxis", "tilting axis"),
+        statistic("Calibration/Statistics/AtrHz", "ATR horizontal collimation"),
+        statistic("Calibration/Statistics/AtrV", "ATR vertical collimation"),
+
         // Measurements.
         number("Measurement/AngleNoise", "rad", "1.5e-06", 0, 1e-3, "standard deviation of the angle measurements"),
         integer("Measurement/FaceChangeDelay", "ms", "2000", 0, 60000, "time a face change takes"),
         choice("Measurement/FailSensor", SETTING_TEXT, "text", "none", {"none", "angle", "tilt", "atr", "edm"},
-               "sensor whose measurements fail with Measurement/FailCode"),
+               "sensor whose next calibration measurement fails with Measurement/FailCode; none again after it"),
         integer("Measurement/FailCode", "number", "0", 0, 2147483647,
                 "error code of the failing measurements (decimal or 0x...); 0 = none"),
         number("EDM/CarrierWavelength", "µm", "0.658", 0.3, 1.6, "carrier wavelength of the distance meter"),

@@ -1,5 +1,9 @@
 #include "Stadion/VMN_OrlinSensor.h"
 
+#include "VMN_SimTelescope.h"
+
+#include "Gaugelib/SDR_AngleMeasurement.h"
+
 #include "Ferrolib/BSS_TSK_Command.h"
 #include "Ferrolib/BSS_TSK_Observer.h"
 #include "Marrowlib/CCF_HardwareController.h"
@@ -150,6 +154,37 @@ unsigned OrlinSensorC::readInclinations(double& rdLInclination, double& rdTIncli
 bool OrlinSensorC::inclinationsValid(unsigned uStatus) const
 {
     return uStatus == INCLINATION_OK;
+}
+
+unsigned OrlinSensorC::readAngleMeasurement(SDR::AngleMeasurementC& rRecord)
+{
+    {
+        std::unique_lock<std::mutex> oLock(m_upPrivate->oMutex);
+        if (m_upPrivate->iMeasurements == 0) {
+            rRecord.setFlags(0);
+            return ANGLES_NOT_MEASURING;
+        }
+    }
+    const SIM::FaceReadingS sReading = SIM::readFace();
+    rRecord.setHz(sReading.dHz);
+    rRecord.setV(sReading.dV);
+    rRecord.setFlags(SDR::AngleMeasurementC::FLAG_HZ_VALID | SDR::AngleMeasurementC::FLAG_V_VALID);
+    return ANGLES_OK;
+}
+
+bool OrlinSensorC::angleMeasurementValid(unsigned uStatus) const
+{
+    return uStatus == ANGLES_OK;
+}
+
+bool OrlinSensorC::hasCapability(unsigned uMask) const
+{
+    unsigned uCapabilities = 0;
+    if (VSIM::SettingsC::boolValue(QStringLiteral("Capability/ATR")))
+        uCapabilities |= CAPABILITY_ATR;
+    if (VSIM::SettingsC::boolValue(QStringLiteral("Capability/Motorised")))
+        uCapabilities |= CAPABILITY_MOTORISED;
+    return (uCapabilities & uMask) == uMask;
 }
 
 } // namespace VMN

@@ -1,5 +1,7 @@
 #include "Stadion/VMN_OrlinStatusController.h"
 
+#include "VMN_SimTelescope.h"
+
 #include "Marrowlib/CCF_OptionRegistry.h"
 #include "SimInstrument/VSIM_Settings.h"
 
@@ -17,6 +19,17 @@ int OrlinStatusControllerC::getInstrumentInfo(InstrumentInfoC& rInstrumentInfo)
     rInstrumentInfo.setOptions(uOptions);
     rInstrumentInfo.setDistanceMeterType(VSIM::SettingsC::intValue(QStringLiteral("Identity/EdmType")));
     rInstrumentInfo.setAngleAccuracy(VSIM::SettingsC::doubleValue(QStringLiteral("Identity/AngleAccuracy")));
+    return RC_OK;
+}
+
+int OrlinStatusControllerC::getLevelState()
+{
+    return SIM::isLevel() ? LEVEL_OK : LEVEL_OUT_OF_RANGE;
+}
+
+int OrlinStatusControllerC::getInternalTemperature(double& rdTemperature)
+{
+    rdTemperature = VSIM::SettingsC::doubleValue(QStringLiteral("Sensor/InternalTemperature"));
     return RC_OK;
 }
 

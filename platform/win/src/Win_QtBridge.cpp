@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QHash>
 #include <QPointer>
-#include <QSaveFile>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <QWindow>
@@ -39,6 +38,20 @@ QString windowsDir()
 QString announcementPath(qint64 iPid, int iNumber)
 {
     return QStringLiteral("%1/%2-%3.win").arg(windowsDir()).arg(iPid).arg(iNumber);
+}
+
+// Announcements live only as long as the processes: they are replaced whole (a reader never
+// sees half of one) but not synced to disk, which would make every window change wait.
+void replaceRuntimeFile(const QString& strPath, const QByteArray& baContents)
+{
+    const QString strTemp = strPath + ".new";
+    QFile oFile(strTemp);
+    if (!oFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    const bool bWritten = oFile.write(baContents) == baContents.size();
+    oFile.close();
+    if (!bWritten || ::rename(QFile::encodeName(strTemp).constData(), QFile::encodeName(strPath).constData()) != 0)
+        QFile::remove(strTemp);
 }
 
 QString commandPath(qint64 iPid)
@@ -166,16 +179,13 @@ private:
         // As on the instrument, a window without a title of its own is named after the program.
         const QString strTitle =
             pWidget->windowTitle().isEmpty() ? QCoreApplication::applicationName() : pWidget->windowTitle();
-        QSaveFile oFile(announcementPath(QCoreApplication::applicationPid(), iNumber));
-        if (!oFile.open(QIODevice::WriteOnly))
-            return;
-        oFile.write(QStringLiteral("%1\n%2\n%3\n%4\n")
-                        .arg(QCoreApplication::applicationPid())
-                        .arg(strTitle)
-                        .arg(pWidget->isVisible() ? 1 : 0)
-                        .arg(pWidget->isMaximized() ? 1 : 0)
-                        .toUtf8());
-        oFile.commit();
+        replaceRuntimeFile(announcementPath(QCoreApplication::applicationPid(), iNumber),
+                           QStringLiteral("%1\n%2\n%3\n%4\n")
+                               .arg(QCoreApplication::applicationPid())
+                               .arg(strTitle)
+                               .arg(pWidget->isVisible() ? 1 : 0)
+                               .arg(pWidget->isMaximized() ? 1 : 0)
+                               .toUtf8());
     }
 
     void readCommands()

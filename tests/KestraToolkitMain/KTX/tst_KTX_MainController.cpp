@@ -108,9 +108,10 @@ private slots:
                 .arg(lstChildren.join(','));
         };
         // Level, Sysinfo, Settings (Unit, Date/Time, Comm., Atmos.), and Apps with the text menus
-        // Update (Firmware, Language), Calibration and Format (System, SD Card).
+        // Update (Firmware, Language), Calibration (Calibrate All, without Trevo, View Adjustment Data)
+        // and Format (System, SD Card).
         QCOMPARE(fnTree(pRoot),
-                 QStringLiteral("178[179,180,181[185,186,187,188],183[189t[195,196],191t[],193t[201,202]]]"));
+                 QStringLiteral("178[179,180,181[185,186,187,188],183[189t[195,196],191t[198,199,200],193t[201,202]]]"));
 
         // Digits and Escape walk the menus.
         GuiKeyDriver::pressKey(Qt::Key_4);

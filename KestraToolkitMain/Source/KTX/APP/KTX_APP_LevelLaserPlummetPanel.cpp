@@ -1,5 +1,7 @@
 #include "KTX/APP/KTX_APP_LevelLaserPlummetPanel.h"
 
+#include "KTX/APP/KTX_APP_AngleDisplay.h"
+
 #include "KTX/APP/KTX_APP_LevelLaserPlummetModel.h"
 #include "KTX/APP/KTX_APP_LevelWidget.h"
 #include "KTX/GUI/KTX_GUI_UnitWidget.h"
@@ -33,12 +35,6 @@ namespace {
 // Room for the field's frame and cursor beside its text, and between caption and value.
 constexpr int kFieldPadding = 14;
 constexpr int kCaptionGap = 12;
-
-// Decimals of an inclination: a tenth of a milligon, a ten-thousandth of a degree.
-int angleDecimals(int iAngleUnit)
-{
-    return iAngleUnit == UTI::AU_Mil ? 2 : 4;
-}
 
 // The offered intensity nearest to a stored one, which another tool may have set to any percentage.
 int nearestIntensity(int iIntensity)
@@ -147,7 +143,7 @@ LevelLaserPlummetPanelC::~LevelLaserPlummetPanelC() = default;
 V40::GUI::HLabeledWidgetC* LevelLaserPlummetPanelC::newAngleRow(int iLabelToken, const QVariant& rvarAngleUnit)
 {
     const double dLimit = LevelWidgetC::MAX_VALID_INCLINATION;
-    auto* pField = new GUI::UnitWidgetC(UTI::Q_Angle, rvarAngleUnit, -dLimit, dLimit, angleDecimals(rvarAngleUnit.toInt()));
+    auto* pField = new GUI::UnitWidgetC(UTI::Q_Angle, rvarAngleUnit, -dLimit, dLimit, AngleDisplay::decimals(rvarAngleUnit.toInt()));
     pField->setMode(V40::GUI::AbstractValueWidgetC::MODE_DISPLAY_ONLY);
     auto* pRow = new V40::GUI::HLabeledWidgetC(V40::LNG::getTextToken(iLabelToken), pField, this);
     // As wide as the widest value it shows (in the panel's font): values are shown up to 1 gon

@@ -44,6 +44,11 @@ void PanelStateBaseC::prepareShow()
 {
 }
 
+QString PanelStateBaseC::titleText() const
+{
+    return V40::LNG::getTextToken(m_iTitleToken);
+}
+
 QShortcut* PanelStateBaseC::newShortcut(int iKey, int iLabelToken)
 {
     if (iLabelToken != 0)
@@ -96,7 +101,7 @@ void PanelStateBaseC::showPage()
         pBar->show();
     }
     if (V40::GUI::TitleBarC* pTitleBar = pMainWindow->titleBar())
-        pTitleBar->setTitle(V40::LNG::getTextToken(m_iTitleToken));
+        pTitleBar->setTitle(titleText());
 }
 
 } // namespace APP

@@ -40,6 +40,10 @@ protected:
     virtual void addShortcuts();
     // Every time before the page is shown: bind the panel's model, read instrument data.
     virtual void prepareShow();
+    // The title bar text while the page is shown. Default: the title token's text.
+    virtual QString titleText() const;
+    // Shows the page, its function keys and its title in the main window (there must be one).
+    void showPage();
 
     // A key that calls a slot of the state; a label token other than 0 labels its function key.
     template <class StateT>
@@ -51,7 +55,6 @@ protected:
 private:
     QShortcut* newShortcut(int iKey, int iLabelToken);
     void createPage();
-    void showPage();
 
     struct FunctionKeyS
     {

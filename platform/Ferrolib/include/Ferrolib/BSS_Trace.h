@@ -23,6 +23,21 @@ private:
     char m_strName[64];
 };
 
+// Brackets the lines an operation writes: "Enter <operation>" when it begins, "Leave <operation>"
+// when the scope ends.
+class TraceScopeC
+{
+public:
+    TraceScopeC(TraceChannelC& rChannel, const char* strOperation);
+    ~TraceScopeC();
+    TraceScopeC(const TraceScopeC&) = delete;
+    TraceScopeC& operator=(const TraceScopeC&) = delete;
+
+private:
+    TraceChannelC& m_rChannel;
+    const char* m_strOperation;
+};
+
 // Trace levels for writeLevel.
 enum TraceLevelE { TRACE_INFO = 0, TRACE_WARNING = 1, TRACE_ERROR = 2 };
 

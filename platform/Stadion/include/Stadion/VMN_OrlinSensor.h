@@ -4,6 +4,10 @@
 // controller's notifications and by the measurement data subject.
 #include <memory>
 
+namespace SDR {
+class AngleMeasurementC;
+}
+
 namespace BSS {
 namespace TSK {
 class SubjectC;
@@ -20,8 +24,16 @@ public:
     static constexpr unsigned INCLINATION_OUT_OF_RANGE = 0x1;
     static constexpr unsigned INCLINATION_NOT_MEASURING = 0x2;
 
-    // Kinds of measurement data.
+    // Status words of an angle reading.
+    static constexpr unsigned ANGLES_OK = 0x0;
+    static constexpr unsigned ANGLES_NOT_MEASURING = 0x2;
+
+    // Kinds of measurement data: the inclinations come with the angles.
     static constexpr int DATA_INCLINATIONS = 1;
+
+    // Capabilities.
+    static constexpr unsigned CAPABILITY_MOTORISED = 8;
+    static constexpr unsigned CAPABILITY_ATR = 16;
 
     OrlinSensorC();
     ~OrlinSensorC();
@@ -40,6 +52,13 @@ public:
     // measurement nothing is read and both values stay as they are.
     unsigned readInclinations(double& rdLInclination, double& rdTInclination);
     bool inclinationsValid(unsigned uStatus) const;
+
+    // The latest angles of the telescope; without a measurement the record is marked invalid.
+    unsigned readAngleMeasurement(SDR::AngleMeasurementC& rRecord);
+    bool angleMeasurementValid(unsigned uStatus) const;
+
+    // True when the instrument has every capability of the mask.
+    bool hasCapability(unsigned uMask) const;
 
 private:
     struct PrivateS;
