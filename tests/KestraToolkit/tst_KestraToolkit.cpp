@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <signal.h>
+#include <sys/stat.h>
+
 namespace {
 
 // Presses the instrument's keys in the toolkit's window, from outside, as the simulator tool does.
@@ -44,12 +47,12 @@ bool setInstrumentTime(const QString& strRoot, const QTime& oTime)
         && oSimCtl.exitCode() == 0;
 }
 
-// SIGTERM ends the program at once, with exit code 0 and no assertion report.
-void stopCleanly(KestraTest::ProgramC& rProgram)
+// SIGTERM (or SIGINT) ends the program at once, with exit code 0 and no assertion report.
+void stopCleanly(KestraTest::ProgramC& rProgram, int iSignal = SIGTERM)
 {
     QElapsedTimer oTimer;
     oTimer.start();
-    rProgram.terminate();
+    QVERIFY(::kill(pid_t(rProgram.pid()), iSignal) == 0);
     QVERIFY(rProgram.waitForFinished(5000));
     // Generous against a loaded machine; a stop that waits for anything takes seconds.
     QVERIFY2(oTimer.elapsed() < 2500, qPrintable(QString::number(oTimer.elapsed())));
@@ -144,7 +147,8 @@ private slots:
         QVERIFY(oProgram.start());
         QVERIFY(oProgram.waitForText(kMainMenuShown));
         QVERIFY(pressKeys(oRoot.path(), {"Escape", "F6"}));
-        QVERIFY(oProgram.waitForText("Got stop GUI event."));
+        // The stop event comes before the window is gone; a start in between would still find it.
+        QVERIFY(oProgram.waitForText("GUI hidden."));
         QVERIFY(!oProgram.waitForFinished(300));
 
         // No window now: a second start asks for the GUI, which comes back.
@@ -178,63 +182,73 @@ private slots:
         QTest::addColumn<QString>("strShown");
         QTest::addColumn<bool>("bRecordsBroken");
         QTest::addColumn<bool>("bStored");
+        // SIGINT is the platform's close as well.
+        QTest::addColumn<int>("iSignal");
         const QString strUnit = QStringLiteral("GOT FOCUS: V40::GUI::ComboWidgetC");
         for (const QString& strKind : {QStringLiteral("0"), QStringLiteral("1")}) {
             const char* szKind = strKind == "0" ? "simulator" : "instrument";
-            QTest::addRow("%s: main menu", szKind) << strKind << QStringList() << kMainMenuShown << false << false;
-            QTest::addRow("%s: level", szKind) << strKind << QStringList{"1"} << "Laser plummet on at 60 %." << false << false;
+            QTest::addRow("%s: main menu", szKind) << strKind << QStringList() << kMainMenuShown << false << false << SIGTERM;
+            QTest::addRow("%s: level", szKind) << strKind << QStringList{"1"} << "Laser plummet on at 60 %." << false << false << SIGTERM;
             QTest::addRow("%s: unit settings", szKind)
-                << strKind << QStringList{"3", "1"} << strUnit << false << false;
+                << strKind << QStringList{"3", "1"} << strUnit << false << false << SIGTERM;
             QTest::addRow("%s: exit question", szKind)
-                << strKind << QStringList{"Escape"} << "MESSAGE: Information: Exit?" << false << false;
+                << strKind << QStringList{"Escape"} << "MESSAGE: Information: Exit?" << false << false << SIGTERM;
             QTest::addRow("%s: modified, exit question", szKind)
                 << strKind << QStringList{"3", "1", "Down", "Right", "Escape"}
-                << "MESSAGE: Information: Exit?  Modifications" << false << false;
+                << "MESSAGE: Information: Exit?  Modifications" << false << false << SIGTERM;
             QTest::addRow("%s: data stored", szKind) << strKind << QStringList{"3", "1", "Down", "Right", "F6"}
-                                                      << "MESSAGE: Information: Data stored" << false << true;
+                                                      << "MESSAGE: Information: Data stored" << false << true << SIGTERM;
             QTest::addRow("%s: not stored", szKind) << strKind << QStringList{"3", "1", "Down", "Right", "F6"}
-                                                     << "MESSAGE: Error: Data could not" << true << false;
+                                                     << "MESSAGE: Error: Data could not" << true << false << SIGTERM;
             QTest::addRow("%s: date and time", szKind)
-                << strKind << QStringList{"3", "2"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+                << strKind << QStringList{"3", "2"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false << SIGTERM;
             QTest::addRow("%s: date and time, exit question", szKind)
                 << strKind << QStringList{"3", "2", "?1:GOT FOCUS: KTX::GUI::UnitWidgetC", "1", "Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
-                << false;
-            QTest::addRow("%s: port selection", szKind) << strKind << QStringList{"3", "3"} << "Ports: RS232" << false << false;
-            QTest::addRow("%s: RS232 settings", szKind) << strKind << QStringList{"3", "3", "F5"} << strUnit << false << false;
+                << false << SIGTERM;
+            QTest::addRow("%s: port selection", szKind) << strKind << QStringList{"3", "3"} << "Ports: RS232" << false << false << SIGTERM;
+            QTest::addRow("%s: RS232 settings", szKind) << strKind << QStringList{"3", "3", "F5"} << strUnit << false << false << SIGTERM;
             QTest::addRow("%s: Bluetooth PIN", szKind)
-                << strKind << QStringList{"3", "3", "Down", "F5"} << "GOT FOCUS: V40::GUI::ValueWidgetC" << false << false;
+                << strKind << QStringList{"3", "3", "Down", "F5"} << "GOT FOCUS: V40::GUI::ValueWidgetC" << false << false << SIGTERM;
             QTest::addRow("%s: restart question", szKind)
                 << strKind
                 << QStringList{"3", "3", "Down", "F5", "1", "2", "3", "4", "Enter", "F6", "?2:Ports: RS232", "Escape"}
-                << "MESSAGE: Information: A reboot" << false << false;
+                << "MESSAGE: Information: A reboot" << false << false << SIGTERM;
             QTest::addRow("%s: no file to upload", szKind) << strKind << QStringList{"4", "1", "2"}
-                                                           << "MESSAGE: Information: No Language file" << false << false;
+                                                           << "MESSAGE: Information: No Language file" << false << false << SIGTERM;
             QTest::addRow("%s: format warning", szKind) << strKind << QStringList{"4", "3", "2"}
-                                                        << "MESSAGE: Information: Data may get lost" << false << false;
+                                                        << "MESSAGE: Information: Data may get lost" << false << false << SIGTERM;
             // Apps > Calib. > Calibrate All: the level screen, the first step, its measurement
             // (stopped while the telescope turns to face II), the question on leaving.
             const QStringList lstStep{"4", "2", "1", "?1:Laser plummet on", "F6", "?1:Laser plummet off"};
             QTest::addRow("%s: calibration level", szKind)
-                << strKind << QStringList{"4", "2", "1"} << "Laser plummet on at 60 %." << false << false;
-            QTest::addRow("%s: calibration step", szKind) << strKind << lstStep << "Laser plummet off." << false << false;
+                << strKind << QStringList{"4", "2", "1"} << "Laser plummet on at 60 %." << false << false << SIGTERM;
+            QTest::addRow("%s: calibration step", szKind) << strKind << lstStep << "Laser plummet off." << false << false << SIGTERM;
             QTest::addRow("%s: calibration measuring", szKind)
-                << strKind << lstStep + QStringList{"F6"} << "calibration started" << false << false;
+                << strKind << lstStep + QStringList{"F6"} << "calibration started" << false << false << SIGTERM;
             QTest::addRow("%s: calibration, exit question", szKind)
                 << strKind << lstStep + QStringList{"Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
-                << false;
+                << false << SIGTERM;
             QTest::addRow("%s: adjustment data", szKind)
-                << strKind << QStringList{"4", "2", "3"} << "Leave KTX::APP::CalibrationModelC::Init" << false << false;
+                << strKind << QStringList{"4", "2", "3"} << "Leave KTX::APP::CalibrationModelC::Init" << false << false << SIGTERM;
             // Settings > Atmos., a height of 20 m typed into the first row.
             const QStringList lstAtmos{"3", "4", "2", "0", "Enter"};
             QTest::addRow("%s: atmospheric settings", szKind)
-                << strKind << QStringList{"3", "4"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false;
+                << strKind << QStringList{"3", "4"} << "GOT FOCUS: KTX::GUI::UnitWidgetC" << false << false << SIGTERM;
             QTest::addRow("%s: atmospheric, exit question", szKind)
                 << strKind << lstAtmos + QStringList{"Escape"} << "MESSAGE: Information: Exit?  Modifications" << false
-                << false;
+                << false << SIGTERM;
             QTest::addRow("%s: atmospheric, data stored", szKind)
-                << strKind << lstAtmos + QStringList{"F6"} << "MESSAGE: Information: Data stored" << false << true;
+                << strKind << lstAtmos + QStringList{"F6"} << "MESSAGE: Information: Data stored" << false << true << SIGTERM;
             QTest::addRow("%s: atmospheric, not stored", szKind)
-                << strKind << lstAtmos + QStringList{"F6"} << "MESSAGE: Error: Data could not" << true << false;
+                << strKind << lstAtmos + QStringList{"F6"} << "MESSAGE: Error: Data could not" << true << false << SIGTERM;
+            QTest::addRow("%s: format result", szKind)
+                << strKind
+                << QStringList{"4", "3", "2", "?1:Data may get lost", "F6", "?1:Never disconnect power supply", "F6"}
+                << "Format completed!" << false << false << SIGINT;
+            QTest::addRow("%s: exit question, SIGINT", szKind)
+                << strKind << QStringList{"Escape"} << "MESSAGE: Information: Exit?" << false << false << SIGINT;
+            QTest::addRow("%s: data stored, SIGINT", szKind) << strKind << QStringList{"3", "1", "Down", "Right", "F6"}
+                                                              << "MESSAGE: Information: Data stored" << false << true << SIGINT;
         }
     }
 
@@ -245,6 +259,7 @@ private slots:
         QFETCH(QString, strShown);
         QFETCH(bool, bRecordsBroken);
         QFETCH(bool, bStored);
+        QFETCH(int, iSignal);
         QTemporaryDir oRoot;
         const QString strRecords = oRoot.path() + "/Documents/KestraToolkit/Vela40/Records";
         if (bRecordsBroken) {
@@ -261,7 +276,7 @@ private slots:
         QVERIFY(pressEach(oProgram, oRoot.path(), lstKeys));
         QVERIFY(oProgram.waitForText(strShown));
 
-        stopCleanly(oProgram);
+        stopCleanly(oProgram, iSignal);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(QDir(strRecords).entryList(QDir::Files).size() > 0, bStored);
@@ -576,6 +591,87 @@ private slots:
         QCOMPARE(oProgram.exitCode(), 0);
         QCOMPARE(oProgram.count("LoadLibrary KestraToolkitMain DLL fails!"), 3);
         QVERIFY(!oProgram.output().contains("succeeded"));
+    }
+
+    // Damaged files where the toolkit reads: an upload file on the card, the unit record in the
+    // records folder. The program neither hangs nor crashes, says or traces what it does, and the
+    // settings stored beside are kept. As root nothing is unreadable by its mode, so a
+    // folder in the file's place stands for an unreadable file.
+    void damagedInputs_data()
+    {
+        QTest::addColumn<bool>("bOnCard");
+        QTest::addColumn<QString>("strDamage");
+        QTest::addColumn<QStringList>("lstKeys");
+        QTest::addColumn<QString>("strOutcome");
+        const QStringList lstUpload{"4", "1", "2"};
+        const QString strNoFile = QStringLiteral("MESSAGE: Information: No Language file");
+        for (const char* szDamage : {"truncated", "foreign", "fifo", "folder"})
+            QTest::addRow("card: %s", szDamage) << true << QString(szDamage) << lstUpload << strNoFile;
+        // A whole header with more behind it than it announces: listed, refused at the upload.
+        QTest::addRow("card: huge") << true << "huge" << lstUpload + QStringList{"F6", "?1:Never disconnect power supply", "F6"}
+                                    << "was not successful.  Error number: 0x3106002.";
+        const QStringList lstUnitStore{"3", "1", "?1:GOT FOCUS: V40::GUI::ComboWidgetC", "Down", "Right", "F6"};
+        for (const char* szDamage : {"truncated", "foreign", "huge", "fifo"})
+            QTest::addRow("record: %s", szDamage) << false << QString(szDamage) << lstUnitStore
+                                                  << "MESSAGE: Information: Data stored";
+        QTest::addRow("record: folder") << false << "folder" << lstUnitStore << "MESSAGE: Error: Data could not";
+    }
+
+    void damagedInputs()
+    {
+        QFETCH(bool, bOnCard);
+        QFETCH(QString, strDamage);
+        QFETCH(QStringList, lstKeys);
+        QFETCH(QString, strOutcome);
+        QTemporaryDir oRoot;
+        const QString strData = oRoot.path() + "/Documents/KestraToolkit/Vela40";
+        const QString strRecords = strData + "/Records";
+        // A stored setting beside the damaged file: the laser plummet's intensity.
+        QCOMPARE(KestraTest::runSimCtl({"set", "LaserPlummet/Intensity", "35"}, nullptr, oRoot.path()), 0);
+        QVERIFY(QDir().mkpath(strRecords));
+        QString strTarget;
+        QByteArray baGood;
+        if (bOnCard) {
+            KestraTest::ProgramC oPack(oRoot.path(), KestraTest::binDir() + "/KestraLangPack");
+            QVERIFY(oPack.start({"--sdcard", KestraTest::binDir() + "/KestraToolkit_de_DE.qm"}));
+            QVERIFY(oPack.waitForFinished());
+            QCOMPARE(oPack.exitCode(), 0);
+            QDirIterator itFiles(strData, {"*.slg"}, QDir::Files, QDirIterator::Subdirectories);
+            QVERIFY(itFiles.hasNext());
+            strTarget = itFiles.next();
+        } else {
+            strTarget = strRecords + "/CONF_2_1.rec";
+        }
+        QFile oGood(strTarget);
+        if (oGood.open(QIODevice::ReadOnly))
+            baGood = oGood.readAll();
+        oGood.close();
+        QFile::remove(strTarget);
+        if (strDamage == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(strTarget).constData(), 0600), 0);
+        } else if (strDamage == "folder") {
+            QVERIFY(QDir().mkpath(strTarget));
+        } else {
+            QFile oDamaged(strTarget);
+            QVERIFY(oDamaged.open(QIODevice::WriteOnly));
+            if (strDamage == "truncated")
+                oDamaged.write(bOnCard ? baGood.left(20) : QByteArray("KREC\x01\x00", 6));
+            else if (strDamage == "foreign")
+                oDamaged.write(QByteArray(4096, '\xA5'));
+            else
+                oDamaged.write(baGood + QByteArray(8 * 1024 * 1024, 'x'));
+        }
+        KestraTest::ProgramC oProgram(oRoot.path());
+        QVERIFY(oProgram.start());
+        QVERIFY(oProgram.waitForText(kMainMenuShown));
+        QVERIFY(pressEach(oProgram, oRoot.path(), lstKeys));
+        QVERIFY2(oProgram.waitForText(strOutcome), qPrintable(oProgram.output().right(3000)));
+        stopCleanly(oProgram);
+        if (!bOnCard && strDamage != "folder")
+            QVERIFY(oProgram.output().contains("Record CONF(2, 1) unusable"));
+        QString strIntensity;
+        QCOMPARE(KestraTest::runSimCtl({"get", "LaserPlummet/Intensity"}, &strIntensity, oRoot.path()), 0);
+        QCOMPARE(strIntensity.trimmed(), QStringLiteral("35"));
     }
 
     void secondStartRaisesAWindowOfTheRunningInstance_data()

@@ -14,7 +14,9 @@ function(kestra_include_probe name target header expectation)
   set_tests_properties(${name} PROPERTIES RESOURCE_LOCK kestra_build_tree)
   if(expectation STREQUAL "REFUSED")
     string(REPLACE "." "\\." _header_pattern "${header}")
-    set_tests_properties(${name} PROPERTIES PASS_REGULAR_EXPRESSION "${_header_pattern}: No such file or directory")
+    # gcc and clang word it differently.
+    set_tests_properties(${name} PROPERTIES PASS_REGULAR_EXPRESSION
+      "${_header_pattern}: No such file or directory;'${_header_pattern}' file not found")
   endif()
 endfunction()
 

@@ -8,6 +8,18 @@
 #include <functional>
 #include <memory>
 
+// 1 in a build with the address sanitizer (gcc names it, clang answers __has_feature).
+#if defined(__SANITIZE_ADDRESS__)
+#define KESTRA_TEST_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KESTRA_TEST_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef KESTRA_TEST_ADDRESS_SANITIZER
+#define KESTRA_TEST_ADDRESS_SANITIZER 0
+#endif
+
 namespace KestraTest {
 
 // Creates a fresh temporary KESTRA_SIM_ROOT for this process (kept until exit).

@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstring>
@@ -65,12 +66,19 @@ quint16 checksumOf(const QByteArray& baData)
     return qChecksum(baData.constData(), uint(baData.size()), Qt::ChecksumIso3309);
 }
 
+// Only a regular file is opened: a FIFO or a device on the card would block the reader (and the
+// file list with it) until something writes to it.
+bool openRegularFile(QFile& rFile)
+{
+    return QFileInfo(rFile.fileName()).isFile() && rFile.open(QIODevice::ReadOnly);
+}
+
 } // namespace
 
 int readFileHeader(const char* szPath, FileHeaderS& rHeader)
 {
     QFile oFile(QFile::decodeName(szPath ? szPath : ""));
-    if (!oFile.open(QIODevice::ReadOnly))
+    if (!openRegularFile(oFile))
         return RC_HEADER_NO_FILE;
     QDataStream oStream(&oFile);
     oStream.setByteOrder(QDataStream::LittleEndian);
@@ -80,7 +88,7 @@ int readFileHeader(const char* szPath, FileHeaderS& rHeader)
 int readPackageFile(const char* szPath, FileHeaderS& rHeader, QByteArray& rbaPayload)
 {
     QFile oFile(QFile::decodeName(szPath ? szPath : ""));
-    if (!oFile.open(QIODevice::ReadOnly))
+    if (!openRegularFile(oFile))
         return RC_HEADER_NO_FILE;
     QDataStream oStream(&oFile);
     oStream.setByteOrder(QDataStream::LittleEndian);

@@ -101,7 +101,9 @@ HMODULE LoadLibraryW(LPCWSTR pwszFileName)
     for (const QString& strCandidate : lstCandidates) {
         if (strCandidate.contains('/') && !QFileInfo::exists(strCandidate))
             continue;
-        if (void* pHandle = ::dlopen(QFile::encodeName(strCandidate).constData(), RTLD_NOW | RTLD_LOCAL))
+        // Never unmapped again: Qt's exit handlers still reach into a library that used Qt
+        // (metatypes, resources, thread storage) after it was freed.
+        if (void* pHandle = ::dlopen(QFile::encodeName(strCandidate).constData(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE))
             return static_cast<HMODULE>(pHandle);
         VSIM::traceLine(QStringLiteral("Loader"), QString::fromLocal8Bit(::dlerror()));
     }

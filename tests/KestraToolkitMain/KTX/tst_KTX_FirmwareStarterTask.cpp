@@ -104,7 +104,7 @@ private slots:
         QVERIFY(traced("Got stop GUI event."));
         QVERIFY(KestraTest::waitFor([&] { return applicationMode() == 2; }));
         QVERIFY(!oTask.isLevelStart());
-        QCOMPARE(m_upGuiLoop->m_iQuits.load(), iExpectedRuns);
+        QVERIFY(KestraTest::waitFor([&] { return m_upGuiLoop->m_iQuits == iExpectedRuns; }));
         QCOMPARE(oLoop.m_iQuits.load(), 0);
     }
 
@@ -118,6 +118,12 @@ private slots:
         QVERIFY(traced("Got stop application event."));
         QVERIFY(traced("Exiting main event loop."));
         QVERIFY(KestraTest::waitFor([&] { return oLoop.m_iQuits == 1; }));
+        // The task quits the loop and then waits again; only then does the stop below follow
+        // its traces in order.
+        QVERIFY(KestraTest::waitFor([] {
+            const QStringList lstTraces = KestraTest::traces("FirmwareStarterTask");
+            return lstTraces.lastIndexOf("Waiting for event...") > lstTraces.indexOf("Exiting main event loop.");
+        }));
 
         upTask->stopExecution();
         const QStringList lstTraces = KestraTest::traces("FirmwareStarterTask");
@@ -173,9 +179,10 @@ private slots:
         QVERIFY(traced("Got prepare stop application event."));
         QVERIFY(traced(bStopsApplication ? "Got stop application event." : "Got stop GUI event."));
         QVERIFY(KestraTest::waitFor([&] { return m_upGuiLoop->m_iQuits == 1; }));
-        // The loop is told to quit after the GUI is gone.
+        // The loop is told to quit after the GUI is gone; the mode follows once the GUI loop has
+        // returned, a moment after its quit.
         QVERIFY(KestraTest::waitFor([&] { return oLoop.m_iQuits == (bStopsApplication ? 1 : 0); }));
-        QCOMPARE(applicationMode(), iModeAfter);
+        QVERIFY(KestraTest::waitFor([&] { return applicationMode() == iModeAfter; }));
         QVERIFY(KestraTest::assertTexts().isEmpty());
     }
 

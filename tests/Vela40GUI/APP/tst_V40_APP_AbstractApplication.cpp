@@ -739,8 +739,9 @@ private slots:
     void setModelReplacesAndDeletes()
     {
         ScriptS oScript;
-        TableApplicationC oApp(&oScript);
+        // Outlives the application, which deletes its last model when it goes.
         int iDestroyed = 0;
+        TableApplicationC oApp(&oScript);
         auto* pFirst = new CountedModelC(&iDestroyed);
         oApp.setModel(pFirst);
         oApp.setModel(pFirst); // the same model again: kept, not deleted
