@@ -19,6 +19,7 @@
 #include "SimInstrument/VSIM_Settings.h"
 #include "Stadion/INS_CorrectionData.h"
 #include "Stadion/VMN_LaserPlummetSettings.h"
+#include "Stadion/VMN_SensorCalibrationParameterSet.h"
 
 #include <QDir>
 #include <QFile>
@@ -204,6 +205,35 @@ QMap<QString, KindS> kinds(const QString& strTranslation)
                                     return which(oSettings.getIntensity() == 20, oSettings.getIntensity() == 80,
                                                  QStringLiteral("intensity %1").arg(oSettings.getIntensity()));
                                 }};
+    // A calibration stores every quantity with its statistics at once: all old or all new.
+    mapKinds["calibration"] = {[](bool bSecond) {
+                                   VMN::SensorCalibrationParameterSetC oSet(1);
+                                   if (oSet.load(1) != 0)
+                                       return false;
+                                   SDR::CalibrationParametersC oParameters = oSet.getParameters();
+                                   const double dValue = bSecond ? 2e-4 : -1e-4;
+                                   for (int i = 0; i < SDR::CalibrationParametersC::QUANTITY_COUNT; ++i) {
+                                       oParameters.setValue(i, dValue * (i + 1));
+                                       oParameters.setStatistic(i, {bSecond ? 2.0 : 1.0, 20.0, 1e-5});
+                                   }
+                                   oParameters.setCalibrationTemperature(bSecond ? 30.0 : 10.0);
+                                   oSet.setParameters(oParameters);
+                                   return oSet.save(1) == 0;
+                               },
+                               [] {
+                                   VMN::SensorCalibrationParameterSetC oSet(1);
+                                   if (oSet.load(1) != 0)
+                                       return QStringLiteral("record unusable");
+                                   const SDR::CalibrationParametersC oStored = oSet.getParameters();
+                                   const auto fnAll = [&oStored](double dValue, double dDateTime, double dTemperature) {
+                                       for (int i = 0; i < SDR::CalibrationParametersC::QUANTITY_COUNT; ++i) {
+                                           if (oStored.getValue(i) != dValue * (i + 1) || oStored.getStatistic(i).dDateTime != dDateTime)
+                                               return false;
+                                       }
+                                       return oStored.getCalibrationTemperature() == dTemperature;
+                                   };
+                                   return which(fnAll(-1e-4, 1.0, 10.0), fnAll(2e-4, 2.0, 30.0), QStringLiteral("a mix of old and new"));
+                               }};
     mapKinds["clock"] = {[](bool bSecond) {
                              BSS::HAL::DateTimeRecordC oRecord;
                              oRecord.setDate(bSecond ? 2030 : 2020, bSecond ? 6 : 1, bSecond ? 15 : 1);

@@ -18,7 +18,7 @@ private slots:
     void killedDuringStoresKeepsWholeRecords_data()
     {
         QTest::addColumn<QString>("strKind");
-        for (const char* szKind : {"unit", "atmospheric", "serial", "refraction", "laserplummet", "clock", "language", "firmware"})
+        for (const char* szKind : {"unit", "atmospheric", "serial", "refraction", "laserplummet", "calibration", "clock", "language", "firmware"})
             QTest::newRow(szKind) << QString::fromLatin1(szKind);
     }
 
