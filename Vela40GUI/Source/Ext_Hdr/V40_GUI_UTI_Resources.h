@@ -1,5 +1,6 @@
 #pragma once
 // Qt resource files are delivered beside the program.
+#include <QPixmap>
 #include <QString>
 
 namespace V40 {
@@ -9,6 +10,10 @@ namespace UTI {
 // "<directory of the program file>//<file name>", the path under which a resource file beside
 // the program is registered.
 QString resourceFilePathBesideProgram(const QString& strFileName);
+
+// The image at strPath (a resource path such as ":/Images/level.png"), read in the format its
+// suffix names and kept in the pixmap cache; a null pixmap if it cannot be read.
+QPixmap resourcePixmap(const QString& strPath);
 
 } // namespace UTI
 } // namespace GUI

@@ -1,6 +1,7 @@
 #include "KTX/APP/KTX_APP_LevelWidget.h"
 
 #include "Ferrolib/BSS_Assert.h"
+#include "V40_GUI_UTI_Resources.h"
 
 #include <QPainter>
 
@@ -19,8 +20,8 @@ LevelWidgetC::LevelWidgetC(const QString& strBubbleImage, const QString& strBack
     , m_dTInclination(0.0)
     , m_iOffsetX(0)
     , m_iOffsetY(0)
-    , m_oBackgroundPixmap(strBackgroundImage)
-    , m_oBubblePixmap(strBubbleImage)
+    , m_oBackgroundPixmap(V40::GUI::UTI::resourcePixmap(strBackgroundImage))
+    , m_oBubblePixmap(V40::GUI::UTI::resourcePixmap(strBubbleImage))
     , m_dFactorX((iAxes & AXIS_HORIZONTAL) ? 1.0 : 0.0)
     , m_dFactorY((iAxes & AXIS_VERTICAL) ? 1.0 : 0.0)
 {

@@ -1,6 +1,6 @@
 #include "V40_GUI_PushButtonBase.h"
 
-#include <QPixmap>
+#include "V40_GUI_UTI_Resources.h"
 
 namespace V40 {
 namespace GUI {
@@ -8,7 +8,7 @@ namespace GUI {
 PushButtonBaseC::PushButtonBaseC(const QString& strImagePath, QWidget* parent)
     : QPushButton(parent)
 {
-    const QPixmap oPixmap(strImagePath);
+    const QPixmap oPixmap = UTI::resourcePixmap(strImagePath);
     setFixedSize(oPixmap.size());
     if (!oPixmap.isNull()) {
         setIcon(QIcon(oPixmap));

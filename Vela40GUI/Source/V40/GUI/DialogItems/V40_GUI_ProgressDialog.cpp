@@ -2,6 +2,7 @@
 
 #include "V40_GUI_Look.h"
 #include "V40_GUI_MainWindow.h"
+#include "V40_GUI_UTI_Resources.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -77,7 +78,7 @@ ProgressDialogC::~ProgressDialogC() = default;
 
 void ProgressDialogC::loadFrames()
 {
-    const QPixmap oStrip(QString::fromLatin1(s_szAnimationImage));
+    const QPixmap oStrip = UTI::resourcePixmap(QString::fromLatin1(s_szAnimationImage));
     if (oStrip.isNull()) {
         V40_GUI_REPORT("!oStrip.isNull()");
         return;

@@ -1,6 +1,7 @@
 #include "V40_GUI_IconMenuItemWidget.h"
 
 #include "V40_GUI_Look.h"
+#include "V40_GUI_UTI_Resources.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -18,7 +19,7 @@ constexpr int s_iIconCentreY = 61;
 
 IconMenuItemWidgetC::IconMenuItemWidgetC(const MenuComponentPropertiesC& rProperties, QWidget* parent)
     : AbstractMenuItemWidgetC(rProperties, parent)
-    , m_oIcon(rProperties.getIconPath())
+    , m_oIcon(UTI::resourcePixmap(rProperties.getIconPath()))
 {
     setFixedSize(WIDTH, HEIGHT);
     QVBoxLayout* pLayout = new QVBoxLayout(this);
