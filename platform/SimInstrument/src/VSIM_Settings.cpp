@@ -97,36 +97,17 @@ bool checkedText(const QString& strKey, const QVariant& varValue, WriterE eWrite
     return true;
 }
 
-bool writeAll(QSettings& rSettings, const QList<QPair<const SettingS*, QString>>& lstChecked, QString* pstrError)
+bool writeAll(const QList<QPair<const SettingS*, QString>>& lstChecked, QString* pstrError)
 {
+    QMap<QString, QString> mapChanges;
     for (const auto& rEntry : lstChecked)
-        rSettings.setValue(rEntry.first->strKey, rEntry.second);
-    rSettings.sync();
-    if (rSettings.status() != QSettings::NoError)
-        return fail(pstrError, QStringLiteral("The simulator settings cannot be written to %1.").arg(rSettings.fileName()));
+        mapChanges.insert(rEntry.first->strKey, rEntry.second);
+    if (!writeSimulatorSettings(mapChanges))
+        return fail(pstrError, QStringLiteral("The simulator settings cannot be written to %1.").arg(simulatorSettingsFile()));
     return true;
 }
 
 } // namespace
-
-std::unique_ptr<QSettings> openSimulatorSettings(bool bForWriting)
-{
-    const QString strFile = simulatorSettingsFile();
-    if (bForWriting)
-        ensureDir(QFileInfo(strFile).absolutePath());
-    auto upSettings = std::make_unique<QSettings>(strFile, QSettings::IniFormat);
-    // QSettings writes a temporary file and renames it over the old one, so that a reader in
-    // another process never sees half a file.
-    upSettings->setAtomicSyncRequired(true);
-    return upSettings;
-}
-
-QString storedText(const QVariant& varStored)
-{
-    if (varStored.type() == QVariant::StringList)
-        return varStored.toStringList().join(',');
-    return varStored.toString();
-}
 
 QVariant SettingsC::value(const QString& strKey)
 {
@@ -184,7 +165,10 @@ bool SettingsC::setValues(const QList<QPair<QString, QVariant>>& lstValues, Writ
             return fail(pstrError, strError);
         lstChecked.append({pSetting, strText});
     }
-    return writeAll(*openSimulatorSettings(true), lstChecked, pstrError);
+    const EditLockC oLock;
+    if (!oLock.isHeld())
+        return fail(pstrError, QStringLiteral("The simulator settings cannot be locked."));
+    return writeAll(lstChecked, pstrError);
 }
 
 bool SettingsC::editValue(const QString& strKey, const std::function<QString(const QString&)>& fnEdit,
@@ -201,7 +185,7 @@ bool SettingsC::editValue(const QString& strKey, const std::function<QString(con
         return fail(pstrError, strError);
     if (strText == strCurrent)
         return true;
-    return writeAll(*openSimulatorSettings(true), {{pSetting, strText}}, pstrError);
+    return writeAll({{pSetting, strText}}, pstrError);
 }
 
 } // namespace VSIM

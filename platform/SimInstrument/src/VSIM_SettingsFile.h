@@ -1,5 +1,7 @@
 #pragma once
 // The file behind the simulator's settings, shared by the readers, the writers and the watcher.
+#include <QByteArray>
+#include <QMap>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
@@ -12,5 +14,10 @@ namespace VSIM {
 std::unique_ptr<QSettings> openSimulatorSettings(bool bForWriting);
 // A stored value as text (a value with commas may read back as a list).
 QString storedText(const QVariant& varStored);
+// The INI text of these values, as QSettings reads it back.
+QByteArray iniText(const QMap<QString, QString>& mapValues);
+// Merges the changes into the stored values and replaces the file whole. The caller holds the
+// edit lock, so that no other process writes in between.
+bool writeSimulatorSettings(const QMap<QString, QString>& mapChanges);
 
 } // namespace VSIM

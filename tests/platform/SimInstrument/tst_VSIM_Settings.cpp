@@ -124,6 +124,36 @@ private slots:
         QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltT"), -0.002);
     }
 
+    // Texts read back as written, by us and by QSettings, and what else the file holds stays.
+    void textsSurviveTheFile_data()
+    {
+        QTest::addColumn<QString>("strText");
+        QTest::newRow("plain") << "740561";
+        QTest::newRow("commas and semicolons") << "1,2;3 = 4";
+        QTest::newRow("quotes and backslashes") << "say \"a\\b\" 'c'";
+        QTest::newRow("edge spaces") << "  x  ";
+        QTest::newRow("leading @") << "@Variant(x)";
+        QTest::newRow("outside ASCII, hex digit after it") << QString::fromUtf8("\xc3\xbc" "1a \xe2\x82\xac" "F");
+        QTest::newRow("empty") << "";
+    }
+    void textsSurviveTheFile()
+    {
+        QFETCH(QString, strText);
+        {
+            QSettings oFile(VSIM::simulatorSettingsFile(), QSettings::IniFormat);
+            oFile.setValue("Other/Key", "kept, too");
+            oFile.setValue("TopLevel", "also kept");
+        }
+        QVERIFY(VSIM::SettingsC::setValue("Identity/EquipmentNumber", strText));
+        QVERIFY(VSIM::SettingsC::setValue("Identity/Model", "Vela40"));
+        QCOMPARE(VSIM::SettingsC::textValue("Identity/EquipmentNumber"), strText);
+        QSettings oFile(VSIM::simulatorSettingsFile(), QSettings::IniFormat);
+        QCOMPARE(oFile.value("Identity/EquipmentNumber").toString(), strText);
+        QCOMPARE(oFile.value("Other/Key").toString(), QStringLiteral("kept, too"));
+        QCOMPARE(oFile.value("TopLevel").toString(), QStringLiteral("also kept"));
+        QCOMPARE(oFile.status(), QSettings::NoError);
+    }
+
     // A value written past the checks (by hand, by the registry) that is no value of its type
     // reads as the default; a text reads as it stands, and its reader judges it.
     void damagedValuesReadAsDefault()
