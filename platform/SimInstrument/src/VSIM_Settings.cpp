@@ -97,8 +97,24 @@ bool checkedText(const QString& strKey, const QVariant& varValue, WriterE eWrite
     return true;
 }
 
-bool writeAll(QSettings& rSettings, const QList<QPair<const SettingS*, QString>>& lstChecked, QString* pstrError)
+// Every writer of the settings holds the edit lock while QSettings writes, so a lock file of
+// QSettings found under it was left by a writer that died. One cut between its creation and its
+// content names no process, and QSettings would wait half a minute before it called it stale.
+void removeLockOfDeadWriter(const QString& strSettingsFile)
 {
+    const QString strLock = strSettingsFile + QStringLiteral(".lock");
+    if (QFileInfo::exists(strLock)) {
+        trace(QStringLiteral("Removing %1, left by a writer that stopped while it wrote.").arg(strLock));
+        QFile::remove(strLock);
+    }
+}
+
+bool writeAll(const EditLockC& rLock, QSettings& rSettings, const QList<QPair<const SettingS*, QString>>& lstChecked,
+              QString* pstrError)
+{
+    if (!rLock.isHeld())
+        return fail(pstrError, QStringLiteral("The simulator settings cannot be locked for writing."));
+    removeLockOfDeadWriter(rSettings.fileName());
     for (const auto& rEntry : lstChecked)
         rSettings.setValue(rEntry.first->strKey, rEntry.second);
     rSettings.sync();
@@ -184,7 +200,8 @@ bool SettingsC::setValues(const QList<QPair<QString, QVariant>>& lstValues, Writ
             return fail(pstrError, strError);
         lstChecked.append({pSetting, strText});
     }
-    return writeAll(*openSimulatorSettings(true), lstChecked, pstrError);
+    const EditLockC oLock;
+    return writeAll(oLock, *openSimulatorSettings(true), lstChecked, pstrError);
 }
 
 bool SettingsC::editValue(const QString& strKey, const std::function<QString(const QString&)>& fnEdit,
@@ -201,7 +218,7 @@ bool SettingsC::editValue(const QString& strKey, const std::function<QString(con
         return fail(pstrError, strError);
     if (strText == strCurrent)
         return true;
-    return writeAll(*openSimulatorSettings(true), {{pSetting, strText}}, pstrError);
+    return writeAll(oLock, *openSimulatorSettings(true), {{pSetting, strText}}, pstrError);
 }
 
 } // namespace VSIM

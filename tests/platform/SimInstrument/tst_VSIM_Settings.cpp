@@ -6,10 +6,13 @@
 #include "SimInstrument/VSIM_Registry.h"
 #include "SimInstrument/VSIM_Settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -122,6 +125,21 @@ private slots:
         QVERIFY(VSIM::SettingsC::setValues({{"Sensor/TiltL", 0.001}, {"Sensor/TiltT", -0.002}}));
         QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.001);
         QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltT"), -0.002);
+    }
+
+    // A writer cut off right after QSettings made its lock file leaves it empty; the next write
+    // goes ahead at once instead of waiting until QSettings calls the lock stale (30 s).
+    void lockOfADeadWriterHoldsNoWriteUp()
+    {
+        QFile oLock(VSIM::simulatorSettingsFile() + ".lock");
+        QVERIFY(QDir().mkpath(QFileInfo(oLock).absolutePath()));
+        QVERIFY(oLock.open(QIODevice::WriteOnly));
+        oLock.close();
+        auto futStored = std::async(std::launch::async, [] { return VSIM::SettingsC::setValue("Sensor/TiltL", -0.002); });
+        QCOMPARE(futStored.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+        QVERIFY(futStored.get());
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), -0.002);
+        QVERIFY(!oLock.exists());
     }
 
     // A value written past the checks (by hand, by the registry) that is no value of its type
