@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <atomic>
 #include <mutex>
+#include <new>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -109,17 +111,22 @@ void removeLockOfDeadWriter(const QString& strSettingsFile)
     }
 }
 
-bool writeAll(const EditLockC& rLock, QSettings& rSettings, const QList<QPair<const SettingS*, QString>>& lstChecked,
-              QString* pstrError)
+bool writeAll(const EditLockC& rLock, const QList<QPair<const SettingS*, QString>>& lstChecked, QString* pstrError)
 {
     if (!rLock.isHeld())
         return fail(pstrError, QStringLiteral("The simulator settings cannot be locked for writing."));
-    removeLockOfDeadWriter(rSettings.fileName());
-    for (const auto& rEntry : lstChecked)
-        rSettings.setValue(rEntry.first->strKey, rEntry.second);
-    rSettings.sync();
-    if (rSettings.status() != QSettings::NoError)
-        return fail(pstrError, QStringLiteral("The simulator settings cannot be written to %1.").arg(rSettings.fileName()));
+    removeLockOfDeadWriter(simulatorSettingsFile());
+    bool bWritten = false;
+    const bool bReadable = accessSettings([&lstChecked, &bWritten] {
+        const auto upSettings = openSimulatorSettings(true);
+        for (const auto& rEntry : lstChecked)
+            upSettings->setValue(rEntry.first->strKey, rEntry.second);
+        upSettings->sync();
+        bWritten = upSettings->status() == QSettings::NoError;
+    });
+    if (!bWritten)
+        return fail(pstrError, QStringLiteral("The simulator settings cannot be written to %1%2.")
+                                   .arg(simulatorSettingsFile(), bReadable ? QString() : QStringLiteral(": it is damaged")));
     return true;
 }
 
@@ -137,6 +144,20 @@ std::unique_ptr<QSettings> openSimulatorSettings(bool bForWriting)
     return upSettings;
 }
 
+bool accessSettings(const std::function<void()>& fnAccess)
+{
+    try {
+        fnAccess();
+        return true;
+    } catch (const std::bad_alloc&) {
+        static std::atomic<bool> s_bTraced{false};
+        if (!s_bTraced.exchange(true))
+            trace(QStringLiteral("%1 holds a damaged value that cannot be read; its settings read as their defaults.")
+                      .arg(simulatorSettingsFile()));
+        return false;
+    }
+}
+
 QString storedText(const QVariant& varStored)
 {
     if (varStored.type() == QVariant::StringList)
@@ -151,7 +172,8 @@ QVariant SettingsC::value(const QString& strKey)
         trace(QStringLiteral("There is no simulator setting %1.").arg(strKey));
         return QVariant();
     }
-    const QVariant varStored = openSimulatorSettings(false)->value(pSetting->strKey);
+    QVariant varStored;
+    accessSettings([&varStored, pSetting] { varStored = openSimulatorSettings(false)->value(pSetting->strKey); });
     QVariant varValue;
     if (varStored.isValid()) {
         if (parseSetting(*pSetting, storedText(varStored), varValue))
@@ -201,7 +223,7 @@ bool SettingsC::setValues(const QList<QPair<QString, QVariant>>& lstValues, Writ
         lstChecked.append({pSetting, strText});
     }
     const EditLockC oLock;
-    return writeAll(oLock, *openSimulatorSettings(true), lstChecked, pstrError);
+    return writeAll(oLock, lstChecked, pstrError);
 }
 
 bool SettingsC::editValue(const QString& strKey, const std::function<QString(const QString&)>& fnEdit,
@@ -218,7 +240,7 @@ bool SettingsC::editValue(const QString& strKey, const std::function<QString(con
         return fail(pstrError, strError);
     if (strText == strCurrent)
         return true;
-    return writeAll(oLock, *openSimulatorSettings(true), {{pSetting, strText}}, pstrError);
+    return writeAll(oLock, {{pSetting, strText}}, pstrError);
 }
 
 } // namespace VSIM

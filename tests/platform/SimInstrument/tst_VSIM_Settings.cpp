@@ -159,6 +159,22 @@ private slots:
                     .contains("Sensor/TiltL: the stored 'steep' is no value of it; it reads as the default 0."));
     }
 
+    // A value in QSettings' own form that announces more than can be had makes Qt throw: its
+    // settings read as their defaults, a write is refused with the reason, nothing stops.
+    void unreadableVariantStopsNothing()
+    {
+        QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltL", 0.001));
+        QFile oFile(VSIM::simulatorSettingsFile());
+        QVERIFY(oFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        oFile.write("[Sensor]\nTiltL=0.001\n[Settings]\nPlatformKind=@Variant(\\0\\0\\0\x92x7f)\n");
+        oFile.close();
+        QCOMPARE(VSIM::SettingsC::intValue("Settings/PlatformKind"), 0);
+        QString strError;
+        QVERIFY(!VSIM::SettingsC::setValue("Sensor/TiltL", -0.002, VSIM::WRITER_USER, &strError));
+        QVERIFY2(strError.endsWith(QStringLiteral(": it is damaged.")), qPrintable(strError));
+        QVERIFY(KestraTest::traces("Simulator").join('\n').contains("holds a damaged value that cannot be read"));
+    }
+
     // The rows run in order on one root: what one writes, the next reads.
     void controlToolChecksAndReports()
     {
