@@ -159,20 +159,41 @@ private slots:
                     .contains("Sensor/TiltL: the stored 'steep' is no value of it; it reads as the default 0."));
     }
 
-    // A value in QSettings' own form that announces more than can be had makes Qt throw: its
-    // settings read as their defaults, a write is refused with the reason, nothing stops.
-    void unreadableVariantStopsNothing()
+    // A value in QSettings' own variant form stores a Qt object: one that announces more than can
+    // be had made Qt throw, a picture stopped a program without a GUI. Its settings read as their
+    // defaults, a write is refused with the reason, nothing stops, the control tool neither.
+    void variantFormStopsNothing_data()
     {
+        QTest::addColumn<QByteArray>("baStored");
+        QTest::newRow("more than memory holds") << QByteArray("PlatformKind=@Variant(\\0\\0\\0\x92x7f)\n");
+        QTest::newRow("a picture") << QByteArray("PlatformKind=@Variant(\\0\\0\\0I\\0\\0\\0\\0)\n");
+        QTest::newRow("in a list") << QByteArray("PlatformKind=1, @Variant(\\0\\0\\0I\\0\\0\\0\\0)\n");
+    }
+
+    void variantFormStopsNothing()
+    {
+        QFETCH(QByteArray, baStored);
         QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltL", 0.001));
         QFile oFile(VSIM::simulatorSettingsFile());
         QVERIFY(oFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        oFile.write("[Sensor]\nTiltL=0.001\n[Settings]\nPlatformKind=@Variant(\\0\\0\\0\x92x7f)\n");
+        oFile.write("[Sensor]\nTiltL=0.001\n[Settings]\n" + baStored);
         oFile.close();
         QCOMPARE(VSIM::SettingsC::intValue("Settings/PlatformKind"), 0);
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.0);
         QString strError;
         QVERIFY(!VSIM::SettingsC::setValue("Sensor/TiltL", -0.002, VSIM::WRITER_USER, &strError));
         QVERIFY2(strError.endsWith(QStringLiteral(": it is damaged.")), qPrintable(strError));
         QVERIFY(KestraTest::traces("Simulator").join('\n').contains("holds a damaged value that cannot be read"));
+        QString strOutput;
+        QCOMPARE(KestraTest::runSimCtl({"list"}, &strOutput), 0);
+        QVERIFY2(strOutput.contains("Settings/PlatformKind"), qPrintable(strOutput));
+    }
+
+    // A text that begins like the variant form is stored as a text and reads back as one.
+    void textLikeTheVariantFormIsAText()
+    {
+        QVERIFY(VSIM::SettingsC::setValue("Identity/Model", "@Variant(x)"));
+        QCOMPARE(VSIM::SettingsC::textValue("Identity/Model"), QStringLiteral("@Variant(x)"));
     }
 
     // The rows run in order on one root: what one writes, the next reads.
