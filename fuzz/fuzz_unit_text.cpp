@@ -1,5 +1,5 @@
-// What the operator types into the unit fields: angles in degrees, minutes and seconds, lengths
-// in feet, inches and sixteenths, times and dates in the three formats. The first byte picks the
+// What the operator types into the unit fields: angles in degrees, minutes and seconds, decimal
+// angles (gon, degrees), lengths in feet, inches and sixteenths, times and dates in the three formats. The first byte picks the
 // parser and the cursor position; the rest is the text (UTF-8). The validators keep the cursor
 // inside the text, and every text a parser takes gives a form that it takes again unchanged.
 #include "FuzzSupport.h"
@@ -13,11 +13,14 @@
 #include "KTX/UTI/KTX_UTI_Time.h"
 #include "KTX/UTI/KTX_UTI_UsFootInch16th.h"
 
+#include "V40_GUI_DoubleValidator.h"
+
 #include <functional>
 
 namespace {
 
-enum ParserE { ANGLE, ANGLE_NEGATIVE, FOOT_INCH, TIME, DATE_DMY, DATE_MDY, DATE_YMD, PARSER_COUNT };
+// New parsers go at the end: the first byte of the kept inputs keeps picking the same one.
+enum ParserE { ANGLE, ANGLE_NEGATIVE, FOOT_INCH, TIME, DATE_DMY, DATE_MDY, DATE_YMD, DECIMAL, DECIMAL_NEGATIVE, PARSER_COUNT };
 
 void validate(const QValidator& rValidator, const QString& strText, int iPos)
 {
@@ -27,6 +30,28 @@ void validate(const QValidator& rValidator, const QString& strText, int iPos)
     KFZ::require(iCursor >= 0 && iCursor <= strInput.size(), "cursor outside the text", strInput);
     QString strFixed = strText;
     rValidator.fixup(strFixed);
+}
+
+// A decimal field as the unit fields set it up (a full circle in gon, four decimals): a text it
+// accepts is a number in its range, and the form fixup gives that text is accepted too.
+void validateDecimal(bool bNegative, const QString& strText, int iPos)
+{
+    const V40::GUI::DoubleValidatorC oValidator(bNegative ? -200.0 : 0.0, bNegative ? 200.0 : 400.0, 4);
+    validate(oValidator, strText, iPos);
+    QString strInput = strText;
+    int iCursor = qMin(iPos, strInput.size());
+    if (oValidator.validate(strInput, iCursor) != QValidator::Acceptable
+        || strInput == V40::GUI::ValidatorC::placeholderText())
+        return;
+    QString strFixed = strInput;
+    oValidator.fixup(strFixed);
+    bool bOk = false;
+    const double dValue = strFixed.toDouble(&bOk);
+    KFZ::require(bOk && dValue >= oValidator.bottom() && dValue <= oValidator.top(), "accepted number outside its range",
+                 strInput + QStringLiteral(" -> ") + strFixed);
+    int iFixedCursor = strFixed.size();
+    KFZ::require(oValidator.validate(strFixed, iFixedCursor) == QValidator::Acceptable, "fixed number not accepted",
+                 strInput + QStringLiteral(" -> ") + strFixed);
 }
 
 // parse(text, out form) is true when the text is taken; its form must be taken again as it is.
@@ -89,6 +114,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t uSize)
     case TIME:
         validate(KTX::GUI::TimeValidatorC(), strText, iPos);
         roundTrip(parser<KTX::UTI::TimeC>(), strText);
+        break;
+    case DECIMAL:
+    case DECIMAL_NEGATIVE:
+        validateDecimal(iParser == DECIMAL_NEGATIVE, strText, iPos);
         break;
     default: {
         const int iFormat = iParser - DATE_DMY + KTX::UTI::DateC::DF_DayMonthYear;

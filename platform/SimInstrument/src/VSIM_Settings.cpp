@@ -7,9 +7,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
+#include <atomic>
 #include <mutex>
+#include <new>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -97,17 +100,57 @@ bool checkedText(const QString& strKey, const QVariant& varValue, WriterE eWrite
     return true;
 }
 
-bool writeAll(const QList<QPair<const SettingS*, QString>>& lstChecked, QString* pstrError)
+bool writeAll(const EditLockC& rLock, const QList<QPair<const SettingS*, QString>>& lstChecked, QString* pstrError)
 {
+    if (!rLock.isHeld())
+        return fail(pstrError, QStringLiteral("The simulator settings cannot be locked for writing."));
     QMap<QString, QString> mapChanges;
     for (const auto& rEntry : lstChecked)
         mapChanges.insert(rEntry.first->strKey, rEntry.second);
-    if (!writeSimulatorSettings(mapChanges))
-        return fail(pstrError, QStringLiteral("The simulator settings cannot be written to %1.").arg(simulatorSettingsFile()));
+    bool bWritten = false;
+    const bool bReadable = accessSettings([&mapChanges, &bWritten] { bWritten = writeSimulatorSettings(mapChanges); });
+    if (!bWritten)
+        return fail(pstrError, QStringLiteral("The simulator settings cannot be written to %1%2.")
+                                   .arg(simulatorSettingsFile(), bReadable ? QString() : QStringLiteral(": it is damaged")));
     return true;
 }
 
 } // namespace
+
+namespace {
+
+// QSettings reads a value in its variant form as a stored Qt object: a damaged one can announce
+// any size, or a picture, which a program without a GUI must not make (Qt stops it). Only texts
+// are stored here, and QSettings writes a text that begins with '@' as "@@", so a value in that
+// form, alone or in a list, means the file is damaged.
+bool holdsVariantForm(const QString& strFile)
+{
+    QFile oFile(strFile);
+    if (!QFileInfo(strFile).isFile() || !oFile.open(QIODevice::ReadOnly))
+        return false;
+    static const QRegularExpression s_oVariant(QStringLiteral("(^|[=,\"])\\s*@Variant\\("),
+                                               QRegularExpression::MultilineOption);
+    return s_oVariant.match(QString::fromLatin1(oFile.readAll())).hasMatch();
+}
+
+} // namespace
+
+bool accessSettings(const std::function<void()>& fnAccess)
+{
+    bool bRead = !holdsVariantForm(simulatorSettingsFile());
+    if (bRead) {
+        try {
+            fnAccess();
+        } catch (const std::bad_alloc&) {
+            bRead = false;
+        }
+    }
+    static std::atomic<bool> s_bTraced{false};
+    if (!bRead && !s_bTraced.exchange(true))
+        trace(QStringLiteral("%1 holds a damaged value that cannot be read; its settings read as their defaults.")
+                  .arg(simulatorSettingsFile()));
+    return bRead;
+}
 
 QVariant SettingsC::value(const QString& strKey)
 {
@@ -116,7 +159,8 @@ QVariant SettingsC::value(const QString& strKey)
         trace(QStringLiteral("There is no simulator setting %1.").arg(strKey));
         return QVariant();
     }
-    const QVariant varStored = openSimulatorSettings(false)->value(pSetting->strKey);
+    QVariant varStored;
+    accessSettings([&varStored, pSetting] { varStored = openSimulatorSettings(false)->value(pSetting->strKey); });
     QVariant varValue;
     if (varStored.isValid()) {
         if (parseSetting(*pSetting, storedText(varStored), varValue))
@@ -166,9 +210,7 @@ bool SettingsC::setValues(const QList<QPair<QString, QVariant>>& lstValues, Writ
         lstChecked.append({pSetting, strText});
     }
     const EditLockC oLock;
-    if (!oLock.isHeld())
-        return fail(pstrError, QStringLiteral("The simulator settings cannot be locked."));
-    return writeAll(lstChecked, pstrError);
+    return writeAll(oLock, lstChecked, pstrError);
 }
 
 bool SettingsC::editValue(const QString& strKey, const std::function<QString(const QString&)>& fnEdit,
@@ -185,7 +227,7 @@ bool SettingsC::editValue(const QString& strKey, const std::function<QString(con
         return fail(pstrError, strError);
     if (strText == strCurrent)
         return true;
-    return writeAll({{pSetting, strText}}, pstrError);
+    return writeAll(oLock, {{pSetting, strText}}, pstrError);
 }
 
 } // namespace VSIM

@@ -6,12 +6,17 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 namespace VSIM {
 
 // Only a writer makes the folder: a reader must not bring back a root that is being removed.
 std::unique_ptr<QSettings> openSimulatorSettings(bool bForWriting);
+// Runs the access (open, read or write, close) of the file; false, traced once per damage, when
+// the file holds a value in QSettings' own form ("@Variant(...)") that announces more than can be
+// had: Qt throws then, and a damaged file must not stop the program.
+bool accessSettings(const std::function<void()>& fnAccess);
 // A stored value as text (a value with commas may read back as a list).
 QString storedText(const QVariant& varStored);
 // The INI text of these values, as QSettings reads it back.

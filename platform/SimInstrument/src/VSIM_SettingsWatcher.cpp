@@ -61,13 +61,16 @@ void trace(const QString& strText)
     traceLine(QStringLiteral("Simulator"), strText);
 }
 
-SnapshotT snapshot()
+// A file that cannot be read changed nothing that could be told: the last snapshot stays.
+SnapshotT snapshot(const SnapshotT& hashLast = SnapshotT())
 {
     SnapshotT hashValues;
-    const auto upSettings = openSimulatorSettings(false);
-    for (const QString& strKey : upSettings->allKeys())
-        hashValues.insert(strKey, storedText(upSettings->value(strKey)));
-    return hashValues;
+    const bool bRead = accessSettings([&hashValues] {
+        const auto upSettings = openSimulatorSettings(false);
+        for (const QString& strKey : upSettings->allKeys())
+            hashValues.insert(strKey, storedText(upSettings->value(strKey)));
+    });
+    return bRead ? hashValues : hashLast;
 }
 
 // The settings of the table whose stored text differs; anything else in the file is not ours.
@@ -214,7 +217,7 @@ void watch()
             bConcerned = oFolder.takeEvents() || bConcerned;
         if (!bConcerned)
             continue;
-        const SnapshotT hashNow = snapshot();
+        const SnapshotT hashNow = snapshot(hashLast);
         const QStringList lstKeys = changedKeys(hashLast, hashNow);
         hashLast = hashNow;
         if (!lstKeys.isEmpty())

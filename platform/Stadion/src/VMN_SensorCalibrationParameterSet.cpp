@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace VMN {
 
 namespace {
@@ -32,15 +34,24 @@ QStringList fieldKeys()
     return lstKeys;
 }
 
+// A statistic reads whole or not at all: a damaged text (a word that is no finite number, as a
+// hand-edited file may hold) is no statistic, never part of one or a number that cannot be shown.
 SDR::CalibrationStatisticS statisticOf(const QString& strText)
 {
-    const QStringList lstNumbers = strText.split(' ', Qt::SkipEmptyParts);
-    SDR::CalibrationStatisticS sStatistic;
-    if (lstNumbers.size() == 3) {
-        sStatistic.dDateTime = lstNumbers.at(0).toDouble();
-        sStatistic.dTemperature = lstNumbers.at(1).toDouble();
-        sStatistic.dStdDeviation = lstNumbers.at(2).toDouble();
+    const QStringList lstWords = strText.split(' ', Qt::SkipEmptyParts);
+    if (lstWords.size() != 3)
+        return SDR::CalibrationStatisticS();
+    double adNumbers[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        bool bOk = false;
+        adNumbers[i] = lstWords.at(i).toDouble(&bOk);
+        if (!bOk || !std::isfinite(adNumbers[i]))
+            return SDR::CalibrationStatisticS();
     }
+    SDR::CalibrationStatisticS sStatistic;
+    sStatistic.dDateTime = adNumbers[0];
+    sStatistic.dTemperature = adNumbers[1];
+    sStatistic.dStdDeviation = adNumbers[2];
     return sStatistic;
 }
 

@@ -6,10 +6,13 @@
 #include "SimInstrument/VSIM_Registry.h"
 #include "SimInstrument/VSIM_Settings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -154,6 +157,21 @@ private slots:
         QCOMPARE(oFile.status(), QSettings::NoError);
     }
 
+    // A writer cut off right after QSettings made its lock file leaves it empty; the next write
+    // goes ahead at once, without waiting until QSettings calls the lock stale (30 s).
+    void lockOfADeadWriterHoldsNoWriteUp()
+    {
+        QFile oLock(VSIM::simulatorSettingsFile() + ".lock");
+        QVERIFY(QDir().mkpath(QFileInfo(oLock).absolutePath()));
+        QVERIFY(oLock.open(QIODevice::WriteOnly));
+        oLock.close();
+        auto futStored = std::async(std::launch::async, [] { return VSIM::SettingsC::setValue("Sensor/TiltL", -0.002); });
+        QCOMPARE(futStored.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+        QVERIFY(futStored.get());
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), -0.002);
+        oLock.remove();
+    }
+
     // A value written past the checks (by hand, by the registry) that is no value of its type
     // reads as the default; a text reads as it stands, and its reader judges it.
     void damagedValuesReadAsDefault()
@@ -169,6 +187,43 @@ private slots:
         QCOMPARE(VSIM::SettingsC::textValue("Settings/FirmwareVersion"), QStringLiteral("three"));
         QVERIFY(KestraTest::traces("Simulator")
                     .contains("Sensor/TiltL: the stored 'steep' is no value of it; it reads as the default 0."));
+    }
+
+    // A value in QSettings' own variant form stores a Qt object: one that announces more than can
+    // be had made Qt throw, a picture stopped a program without a GUI. Its settings read as their
+    // defaults, a write is refused with the reason, nothing stops, the control tool neither.
+    void variantFormStopsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("baStored");
+        QTest::newRow("more than memory holds") << QByteArray("PlatformKind=@Variant(\\0\\0\\0\x92x7f)\n");
+        QTest::newRow("a picture") << QByteArray("PlatformKind=@Variant(\\0\\0\\0I\\0\\0\\0\\0)\n");
+        QTest::newRow("in a list") << QByteArray("PlatformKind=1, @Variant(\\0\\0\\0I\\0\\0\\0\\0)\n");
+    }
+
+    void variantFormStopsNothing()
+    {
+        QFETCH(QByteArray, baStored);
+        QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltL", 0.001));
+        QFile oFile(VSIM::simulatorSettingsFile());
+        QVERIFY(oFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        oFile.write("[Sensor]\nTiltL=0.001\n[Settings]\n" + baStored);
+        oFile.close();
+        QCOMPARE(VSIM::SettingsC::intValue("Settings/PlatformKind"), 0);
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.0);
+        QString strError;
+        QVERIFY(!VSIM::SettingsC::setValue("Sensor/TiltL", -0.002, VSIM::WRITER_USER, &strError));
+        QVERIFY2(strError.endsWith(QStringLiteral(": it is damaged.")), qPrintable(strError));
+        QVERIFY(KestraTest::traces("Simulator").join('\n').contains("holds a damaged value that cannot be read"));
+        QString strOutput;
+        QCOMPARE(KestraTest::runSimCtl({"list"}, &strOutput), 0);
+        QVERIFY2(strOutput.contains("Settings/PlatformKind"), qPrintable(strOutput));
+    }
+
+    // A text that begins like the variant form is stored as a text and reads back as one.
+    void textLikeTheVariantFormIsAText()
+    {
+        QVERIFY(VSIM::SettingsC::setValue("Identity/Model", "@Variant(x)"));
+        QCOMPARE(VSIM::SettingsC::textValue("Identity/Model"), QStringLiteral("@Variant(x)"));
     }
 
     // The rows run in order on one root: what one writes, the next reads.
