@@ -130,7 +130,9 @@ bool holdsVariantForm(const QString& strFile)
         return false;
     static const QRegularExpression s_oVariant(QStringLiteral("(^|[=,\"])\\s*@Variant\\("),
                                                QRegularExpression::MultilineOption);
-    return s_oVariant.match(QString::fromLatin1(oFile.readAll())).hasMatch();
+    // The whole content: a damaged file may hold NUL bytes before the value.
+    const QByteArray baContent = oFile.readAll();
+    return s_oVariant.match(QString::fromLatin1(baContent.constData(), baContent.size())).hasMatch();
 }
 
 } // namespace

@@ -197,6 +197,7 @@ private slots:
         QTest::addColumn<QByteArray>("baStored");
         QTest::newRow("more than memory holds") << QByteArray("PlatformKind=@Variant(\\0\\0\\0\x92x7f)\n");
         QTest::newRow("a picture") << QByteArray("PlatformKind=@Variant(\\0\\0\\0I\\0\\0\\0\\0)\n");
+        QTest::newRow("after a NUL byte") << QByteArray("Platform\0Kind=@Variant(\\0\\0\\0I\\0\\0\\0\\0)\n", 40);
         QTest::newRow("in a list") << QByteArray("PlatformKind=1, @Variant(\\0\\0\\0I\\0\\0\\0\\0)\n");
     }
 
