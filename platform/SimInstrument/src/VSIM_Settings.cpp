@@ -107,9 +107,9 @@ bool writeAll(const EditLockC& rLock, const QList<QPair<const SettingS*, QString
     QMap<QString, QString> mapChanges;
     for (const auto& rEntry : lstChecked)
         mapChanges.insert(rEntry.first->strKey, rEntry.second);
-    bool bWritten = false;
-    const bool bReadable = accessSettings([&mapChanges, &bWritten] { bWritten = writeSimulatorSettings(mapChanges); });
-    if (!bWritten)
+    const StoredValuesS oStored = storedValues();
+    const bool bReadable = oStored.bReadable;
+    if (!bReadable || !writeSimulatorSettings(oStored.hashTexts, mapChanges))
         return fail(pstrError, QStringLiteral("The simulator settings cannot be written to %1%2.")
                                    .arg(simulatorSettingsFile(), bReadable ? QString() : QStringLiteral(": it is damaged")));
     return true;
@@ -161,13 +161,13 @@ QVariant SettingsC::value(const QString& strKey)
         trace(QStringLiteral("There is no simulator setting %1.").arg(strKey));
         return QVariant();
     }
-    QVariant varStored;
-    accessSettings([&varStored, pSetting] { varStored = openSimulatorSettings(false)->value(pSetting->strKey); });
+    const StoredValuesS oStored = storedValues();
+    const auto itStored = oStored.hashTexts.constFind(pSetting->strKey);
     QVariant varValue;
-    if (varStored.isValid()) {
-        if (parseSetting(*pSetting, storedText(varStored), varValue))
+    if (itStored != oStored.hashTexts.cend()) {
+        if (parseSetting(*pSetting, itStored.value(), varValue))
             return varValue;
-        traceDamagedOnce(*pSetting, storedText(varStored));
+        traceDamagedOnce(*pSetting, itStored.value());
     }
     parseSetting(*pSetting, pSetting->strDefault, varValue);
     return varValue;

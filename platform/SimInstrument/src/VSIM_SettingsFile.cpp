@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <mutex>
 
 #include <sys/stat.h>
 #include <time.h>
@@ -65,7 +66,89 @@ QByteArray iniValue(const QString& strValue)
     return baValue + '"';
 }
 
+// Tells one version of the file from another.
+struct FileVersionS
+{
+    bool bExists = false;
+    dev_t iDevice = 0;
+    ino_t iInode = 0;
+    off_t iSize = 0;
+    timespec oModified{};
+    timespec oChanged{};
+
+    bool operator==(const FileVersionS& r) const
+    {
+        return bExists == r.bExists && iDevice == r.iDevice && iInode == r.iInode && iSize == r.iSize
+               && oModified.tv_sec == r.oModified.tv_sec && oModified.tv_nsec == r.oModified.tv_nsec
+               && oChanged.tv_sec == r.oChanged.tv_sec && oChanged.tv_nsec == r.oChanged.tv_nsec;
+    }
+};
+
+FileVersionS versionOf(const struct stat& rStat)
+{
+    return {true, rStat.st_dev, rStat.st_ino, rStat.st_size, rStat.st_mtim, rStat.st_ctim};
+}
+
+FileVersionS currentVersion(const QString& strFile)
+{
+    struct stat oStat {};
+    if (::stat(QFile::encodeName(strFile).constData(), &oStat) != 0)
+        return {};
+    return versionOf(oStat);
+}
+
+struct StoredCacheS
+{
+    std::mutex oMutex;
+    QString strFile;
+    bool bValid = false;
+    FileVersionS oVersion;
+    StoredValuesS oValues;
+};
+
+StoredCacheS& storedCache()
+{
+    static StoredCacheS s_oCache;
+    return s_oCache;
+}
+
+void remember(const QString& strFile, const FileVersionS& rVersion, const StoredValuesS& rValues)
+{
+    StoredCacheS& rCache = storedCache();
+    std::lock_guard<std::mutex> oLock(rCache.oMutex);
+    rCache.strFile = strFile;
+    rCache.bValid = true;
+    rCache.oVersion = rVersion;
+    rCache.oValues = rValues;
+}
+
 } // namespace
+
+StoredValuesS storedValues()
+{
+    const QString strFile = simulatorSettingsFile();
+    const FileVersionS oVersion = currentVersion(strFile);
+    {
+        StoredCacheS& rCache = storedCache();
+        std::lock_guard<std::mutex> oLock(rCache.oMutex);
+        if (rCache.bValid && rCache.strFile == strFile && rCache.oVersion == oVersion)
+            return rCache.oValues;
+    }
+    StoredValuesS oValues;
+    if (oVersion.bExists) {
+        oValues.bReadable = accessSettings([&oValues] {
+            const auto upSettings = openSimulatorSettings(false);
+            for (const QString& strKey : upSettings->allKeys())
+                oValues.hashTexts.insert(strKey, storedText(upSettings->value(strKey)));
+        });
+        if (!oValues.bReadable)
+            oValues.hashTexts.clear();
+    }
+    // Kept only when the file did not change while it was read; otherwise read again next time.
+    if (currentVersion(strFile) == oVersion)
+        remember(strFile, oVersion, oValues);
+    return oValues;
+}
 
 std::unique_ptr<QSettings> openSimulatorSettings(bool bForWriting)
 {
@@ -105,16 +188,13 @@ QByteArray iniText(const QMap<QString, QString>& mapValues)
     return baText;
 }
 
-bool writeSimulatorSettings(const QMap<QString, QString>& mapChanges)
+bool writeSimulatorSettings(const QHash<QString, QString>& hashStored, const QMap<QString, QString>& mapChanges)
 {
     const QString strFile = simulatorSettingsFile();
     ensureDir(QFileInfo(strFile).absolutePath());
     QMap<QString, QString> mapValues;
-    {
-        const auto upSettings = openSimulatorSettings(false);
-        for (const QString& strKey : upSettings->allKeys())
-            mapValues.insert(strKey, storedText(upSettings->value(strKey)));
-    }
+    for (auto it = hashStored.cbegin(); it != hashStored.cend(); ++it)
+        mapValues.insert(it.key(), it.value());
     for (auto it = mapChanges.cbegin(); it != mapChanges.cend(); ++it)
         mapValues.insert(it.key(), it.value());
     // Replaced by a rename, so that a reader in another process never sees half a file. Not
@@ -141,11 +221,20 @@ bool writeSimulatorSettings(const QMap<QString, QString>& mapChanges)
         aTimes[0] = aTimes[1];
         ::futimens(oNew.handle(), aTimes);
     }
-    oNew.close();
     if (std::rename(QFile::encodeName(strNew).constData(), QFile::encodeName(strFile).constData()) != 0) {
+        oNew.close();
         QFile::remove(strNew);
         return false;
     }
+    // The renamed file is the one still open here: what it holds is known without reading it.
+    struct stat oWritten {};
+    if (::fstat(oNew.handle(), &oWritten) == 0) {
+        StoredValuesS oValues;
+        for (auto it = mapValues.cbegin(); it != mapValues.cend(); ++it)
+            oValues.hashTexts.insert(it.key(), it.value());
+        remember(strFile, versionOf(oWritten), oValues);
+    }
+    oNew.close();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The file behind the simulator's settings, shared by the readers, the writers and the watcher.
 #include <QByteArray>
+#include <QHash>
 #include <QMap>
 #include <QSettings>
 #include <QString>
@@ -21,8 +22,17 @@ bool accessSettings(const std::function<void()>& fnAccess);
 QString storedText(const QVariant& varStored);
 // The INI text of these values, as QSettings reads it back.
 QByteArray iniText(const QMap<QString, QString>& mapValues);
+// What the file holds, key by stored text; bReadable false when it is damaged (see accessSettings).
+struct StoredValuesS
+{
+    bool bReadable = true;
+    QHash<QString, QString> hashTexts;
+};
+// Parsed once for each version of the file (a write replaces it, so its inode or change time
+// differs): screens read many values, and each read must see what another process wrote.
+StoredValuesS storedValues();
 // Merges the changes into the stored values and replaces the file whole. The caller holds the
 // edit lock, so that no other process writes in between.
-bool writeSimulatorSettings(const QMap<QString, QString>& mapChanges);
+bool writeSimulatorSettings(const QHash<QString, QString>& hashStored, const QMap<QString, QString>& mapChanges);
 
 } // namespace VSIM

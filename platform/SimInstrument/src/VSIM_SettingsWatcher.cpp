@@ -64,13 +64,8 @@ void trace(const QString& strText)
 // A file that cannot be read changed nothing that could be told: the last snapshot stays.
 SnapshotT snapshot(const SnapshotT& hashLast = SnapshotT())
 {
-    SnapshotT hashValues;
-    const bool bRead = accessSettings([&hashValues] {
-        const auto upSettings = openSimulatorSettings(false);
-        for (const QString& strKey : upSettings->allKeys())
-            hashValues.insert(strKey, storedText(upSettings->value(strKey)));
-    });
-    return bRead ? hashValues : hashLast;
+    const StoredValuesS oStored = storedValues();
+    return oStored.bReadable ? oStored.hashTexts : hashLast;
 }
 
 // The settings of the table whose stored text differs; anything else in the file is not ours.

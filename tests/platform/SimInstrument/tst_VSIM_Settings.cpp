@@ -220,6 +220,23 @@ private slots:
         QVERIFY2(strOutput.contains("Settings/PlatformKind"), qPrintable(strOutput));
     }
 
+    // What was read is kept for as long as the file stays the same: a change by another writer,
+    // in place and at once, reads at the next read. (Two of the same size within one millisecond
+    // would not: QSettings, which parses the file, tells versions by size and time in ms.)
+    void changeInPlaceReadsAtOnce()
+    {
+        for (int i = 0; i < 20; ++i) {
+            const QByteArray baValue = i % 2 ? "0.001" : "0.0025";
+            QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltL", 0.005));
+            QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.005);
+            QFile oFile(VSIM::simulatorSettingsFile());
+            QVERIFY(oFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            oFile.write("[Sensor]\nTiltL=\"" + baValue + "\"\n");
+            oFile.close();
+            QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), baValue.toDouble());
+        }
+    }
+
     // A text that begins like the variant form is stored as a text and reads back as one.
     void textLikeTheVariantFormIsAText()
     {

@@ -94,8 +94,13 @@ void SystemInformationPanelC::addRow(int iLabelToken, const QString& strValue)
     }
     QWidget* pPage = m_pTabPanel->widget(m_pTabPanel->count() - 1);
     QGridLayout* pGrid = static_cast<QGridLayout*>(pPage->layout());
-    QLabel* pLabel = new QLabel(V40::LNG::getTextToken(iLabelToken), pPage);
-    QLabel* pValue = new QLabel(strValue, pPage);
+    // Plain texts: a value such as "<unknown>" is no markup, and none needs a text document.
+    QLabel* pLabel = new QLabel(pPage);
+    pLabel->setTextFormat(Qt::PlainText);
+    pLabel->setText(V40::LNG::getTextToken(iLabelToken));
+    QLabel* pValue = new QLabel(pPage);
+    pValue->setTextFormat(Qt::PlainText);
+    pValue->setText(strValue);
     pValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pGrid->addWidget(pLabel, iRow, 0);
     pGrid->addWidget(pValue, iRow, 1);
