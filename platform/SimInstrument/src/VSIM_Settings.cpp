@@ -7,12 +7,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
 
-#include <atomic>
 #include <mutex>
-#include <new>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -116,43 +113,6 @@ bool writeAll(const EditLockC& rLock, const QList<QPair<const SettingS*, QString
 }
 
 } // namespace
-
-namespace {
-
-// QSettings reads a value in its variant form as a stored Qt object: a damaged one can announce
-// any size, or a picture, which a program without a GUI must not make (Qt stops it). Only texts
-// are stored here, and QSettings writes a text that begins with '@' as "@@", so a value in that
-// form, alone or in a list, means the file is damaged.
-bool holdsVariantForm(const QString& strFile)
-{
-    QFile oFile(strFile);
-    if (!QFileInfo(strFile).isFile() || !oFile.open(QIODevice::ReadOnly))
-        return false;
-    static const QRegularExpression s_oVariant(QStringLiteral("(^|[=,\"])\\s*@Variant\\("),
-                                               QRegularExpression::MultilineOption);
-    // The whole content: a damaged file may hold NUL bytes before the value.
-    const QByteArray baContent = oFile.readAll();
-    return s_oVariant.match(QString::fromLatin1(baContent.constData(), baContent.size())).hasMatch();
-}
-
-} // namespace
-
-bool accessSettings(const std::function<void()>& fnAccess)
-{
-    bool bRead = !holdsVariantForm(simulatorSettingsFile());
-    if (bRead) {
-        try {
-            fnAccess();
-        } catch (const std::bad_alloc&) {
-            bRead = false;
-        }
-    }
-    static std::atomic<bool> s_bTraced{false};
-    if (!bRead && !s_bTraced.exchange(true))
-        trace(QStringLiteral("%1 holds a damaged value that cannot be read; its settings read as their defaults.")
-                  .arg(simulatorSettingsFile()));
-    return bRead;
-}
 
 QVariant SettingsC::value(const QString& strKey)
 {

@@ -2,12 +2,18 @@
 
 #include "SimInstrument/VSIM_Folders.h"
 #include "SimInstrument/VSIM_Registry.h"
+#include "SimInstrument/VSIM_TraceLog.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
 
+#include <atomic>
 #include <cstdio>
+#include <functional>
 #include <mutex>
+#include <new>
 
 #include <sys/stat.h>
 #include <time.h>
@@ -64,6 +70,39 @@ QByteArray iniValue(const QString& strValue)
         }
     }
     return baValue + '"';
+}
+
+// QSettings reads a value in its variant form as a stored Qt object: a damaged one can announce
+// any size, or a picture, which a program without a GUI must not make (Qt stops it). Only texts
+// are stored here, and QSettings writes a text that begins with '@' as "@@", so a value in that
+// form, alone or in a list, means the file is damaged.
+bool holdsVariantForm(const QString& strFile)
+{
+    QFile oFile(strFile);
+    if (!QFileInfo(strFile).isFile() || !oFile.open(QIODevice::ReadOnly))
+        return false;
+    static const QRegularExpression s_oVariant(QStringLiteral("(^|[=,\"])\\s*@Variant\\("),
+                                               QRegularExpression::MultilineOption);
+    // The whole content: a damaged file may hold NUL bytes before the value.
+    const QByteArray baContent = oFile.readAll();
+    return s_oVariant.match(QString::fromLatin1(baContent.constData(), baContent.size())).hasMatch();
+}
+
+bool accessSettings(const std::function<void()>& fnAccess)
+{
+    bool bRead = !holdsVariantForm(simulatorSettingsFile());
+    if (bRead) {
+        try {
+            fnAccess();
+        } catch (const std::bad_alloc&) {
+            bRead = false;
+        }
+    }
+    static std::atomic<bool> s_bTraced{false};
+    if (!bRead && !s_bTraced.exchange(true))
+        traceLine(QStringLiteral("Simulator"), QStringLiteral("%1 holds a damaged value that cannot be read; its settings read as their defaults.")
+                  .arg(simulatorSettingsFile()));
+    return bRead;
 }
 
 // Tells one version of the file from another.
@@ -136,10 +175,10 @@ StoredValuesS storedValues()
     }
     StoredValuesS oValues;
     if (oVersion.bExists) {
-        oValues.bReadable = accessSettings([&oValues] {
-            const auto upSettings = openSimulatorSettings(false);
-            for (const QString& strKey : upSettings->allKeys())
-                oValues.hashTexts.insert(strKey, storedText(upSettings->value(strKey)));
+        oValues.bReadable = accessSettings([&oValues, &strFile] {
+            const QSettings oSettings(strFile, QSettings::IniFormat);
+            for (const QString& strKey : oSettings.allKeys())
+                oValues.hashTexts.insert(strKey, storedText(oSettings.value(strKey)));
         });
         if (!oValues.bReadable)
             oValues.hashTexts.clear();
@@ -148,14 +187,6 @@ StoredValuesS storedValues()
     if (currentVersion(strFile) == oVersion)
         remember(strFile, oVersion, oValues);
     return oValues;
-}
-
-std::unique_ptr<QSettings> openSimulatorSettings(bool bForWriting)
-{
-    const QString strFile = simulatorSettingsFile();
-    if (bForWriting)
-        ensureDir(QFileInfo(strFile).absolutePath());
-    return std::make_unique<QSettings>(strFile, QSettings::IniFormat);
 }
 
 QString storedText(const QVariant& varStored)

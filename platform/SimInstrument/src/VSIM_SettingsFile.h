@@ -3,26 +3,19 @@
 #include <QByteArray>
 #include <QHash>
 #include <QMap>
-#include <QSettings>
 #include <QString>
 #include <QVariant>
 
-#include <functional>
-#include <memory>
 
 namespace VSIM {
 
-// Only a writer makes the folder: a reader must not bring back a root that is being removed.
-std::unique_ptr<QSettings> openSimulatorSettings(bool bForWriting);
-// Runs the access (open, read or write, close) of the file; false, traced once per damage, when
-// the file holds a value in QSettings' own form ("@Variant(...)") that announces more than can be
-// had: Qt throws then, and a damaged file must not stop the program.
-bool accessSettings(const std::function<void()>& fnAccess);
 // A stored value as text (a value with commas may read back as a list).
 QString storedText(const QVariant& varStored);
 // The INI text of these values, as QSettings reads it back.
 QByteArray iniText(const QMap<QString, QString>& mapValues);
-// What the file holds, key by stored text; bReadable false when it is damaged (see accessSettings).
+// What the file holds, key by stored text. bReadable is false, traced once, when the file holds a
+// value in QSettings' own form ("@Variant(...)"), which only damage puts there: Qt would throw or
+// make a picture without a GUI, and a damaged file must not stop the program.
 struct StoredValuesS
 {
     bool bReadable = true;
