@@ -58,7 +58,7 @@ void stopCleanly(KestraTest::ProgramC& rProgram, int iSignal = SIGTERM)
     QVERIFY2(oTimer.elapsed() < 2500, qPrintable(QString::number(oTimer.elapsed())));
     QVERIFY(!rProgram.crashed());
     QCOMPARE(rProgram.exitCode(), 0);
-    QVERIFY(!rProgram.output().contains("ASSERT"));
+    QVERIFY2(!rProgram.output().contains("ASSERT"), qPrintable(rProgram.output().right(3000)));
 }
 
 // The main menu is up, in the active window, once its first tile got the focus.

@@ -306,7 +306,10 @@ void MainControllerC::quit()
 void MainControllerC::onLanguageChanged()
 {
     if (!m_pRootMenuContainer) {
-        BSS_ASSERT_REPORT("m_pRootMenuContainer", kSource, 158);
+        // An upload's new language may be queued before a stop and delivered after it: with the
+        // GUI gone there is nothing to retranslate, and the next start reads the new language.
+        if (!m_oGuiStoppedEvent.wait(0))
+            BSS_ASSERT_REPORT("m_pRootMenuContainer", kSource, 158);
         return;
     }
     m_pRootMenuContainer->retranslate();

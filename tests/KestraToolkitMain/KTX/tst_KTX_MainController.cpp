@@ -207,6 +207,8 @@ private slots:
         QVERIFY(KestraTest::waitFor([&] { return controller().waitUntilStopped(0); }));
         QVERIFY(!controller().rootMenuContainer());
         QVERIFY(!KTX::LNG::LanguageManagerC::s_poInstance);
+        // A language change queued before the stop (an upload's) arrives after it.
+        controller().onLanguageChanged();
         QVERIFY(KestraTest::assertTexts().isEmpty());
     }
 
