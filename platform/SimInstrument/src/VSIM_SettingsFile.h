@@ -6,7 +6,6 @@
 #include <QString>
 #include <QVariant>
 
-
 namespace VSIM {
 
 // A stored value as text (a value with commas may read back as a list).
