@@ -2,6 +2,7 @@
 // The one main window of the 640x480 screen: icon bar, title bar, the content page and the
 // function-key bar, one above the other. Frame buttons and closing the window become key presses,
 // so that applications only ever handle keys.
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
@@ -66,6 +67,8 @@ private:
     QPointer<QWidget> m_pContentBar;
     // Empty pages are the window's own; pages of panels and menus belong to them.
     QPointer<ContentBarBaseWidgetC> m_pEmptyContentBar;
+    // Pages shown before and hidden since, still the window's children until the window goes.
+    QList<QPointer<QWidget>> m_lstHiddenPages;
 
     static MainWindowC* s_pInstance;
 };

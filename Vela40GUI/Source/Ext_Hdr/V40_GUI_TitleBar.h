@@ -22,7 +22,7 @@ public:
     ExitButtonC* exitButton() const;
 
 private:
-    QLabel* m_pLabel;
+    QLabel* m_pLabel = nullptr;
     ExitButtonC* m_pExitButton;
 };
 

@@ -204,12 +204,13 @@ private slots:
         MainWindowC* pMain = MainWindowC::instance();
         PageS oFirst;
         PageS oSecond;
+        PageS oThird;
         pMain->setContentBar(oFirst.pPage);
         QCOMPARE(oFirst.pPage->parentWidget(), pMain);
         pMain->setContentBar(oSecond.pPage);
         QVERIFY(oFirst.pPage);
-        QVERIFY(!oFirst.pPage->parent());
         QVERIFY(oFirst.pPage->isHidden());
+        QVERIFY(!oFirst.pPage->isVisible());
         QCOMPARE(pMain->contentBar(), oSecond.pPage.data());
         QVERIFY(oSecond.pPage->isVisible());
 
@@ -221,14 +222,21 @@ private slots:
         pMain->setEmptyContentBar();
         QPointer<QWidget> pEmpty = pMain->contentBar();
         QVERIFY(qobject_cast<ContentBarBaseWidgetC*>(pEmpty));
-        QVERIFY(!oSecond.pPage->parent());
+        QVERIFY(oSecond.pPage->isHidden());
         pMain->setContentBar(oFirst.pPage);
         QVERIFY(!pEmpty);
+        QVERIFY(oFirst.pPage->isVisible());
 
-        // The window goes; the page stays with its owner.
+        // A page deleted by its owner while hidden leaves nothing behind.
+        delete oSecond.pPage.data();
+
+        // The window goes; the pages, shown or not, stay with their owners.
+        pMain->setContentBar(oThird.pPage);
         MainWindowC::destroy();
         QVERIFY(oFirst.pPage);
         QVERIFY(!oFirst.pPage->parent());
+        QVERIFY(oThird.pPage);
+        QVERIFY(!oThird.pPage->parent());
     }
 
     void shortcutsActOnlyWhileThePageIsShown()

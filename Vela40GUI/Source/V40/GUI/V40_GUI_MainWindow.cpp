@@ -65,8 +65,12 @@ MainWindowC::MainWindowC()
 
 MainWindowC::~MainWindowC()
 {
-    // The page shown belongs to its panel or menu, which deletes it itself.
+    // The pages belong to their panels and menus, which delete them themselves.
     releaseContentBar();
+    for (const QPointer<QWidget>& pPage : qAsConst(m_lstHiddenPages)) {
+        if (pPage && pPage->parentWidget() == this)
+            pPage->setParent(nullptr);
+    }
     if (s_pInstance == this)
         s_pInstance = nullptr;
 }
@@ -200,7 +204,11 @@ void MainWindowC::releaseContentBar()
         delete pOld;
         return;
     }
-    pOld->setParent(nullptr);
+    // Stays a hidden child: taking a page out of the window and back in costs every change of
+    // the screen a round of font, palette and style updates through all its widgets.
+    m_lstHiddenPages.removeAll(nullptr);
+    if (!m_lstHiddenPages.contains(pOld))
+        m_lstHiddenPages.append(pOld);
 }
 
 } // namespace GUI

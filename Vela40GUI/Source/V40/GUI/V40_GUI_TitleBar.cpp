@@ -3,15 +3,56 @@
 #include "V40_GUI_ExitButton.h"
 #include "V40_GUI_Look.h"
 
+#include "V40/GUI/UTI/V40_GUI_UTI_StaticText.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 
 namespace V40 {
 namespace GUI {
 
+namespace {
+
+// The title changes at every screen: a label of fixed size that draws its text laid out once
+// spares the main window a new layout, and the text its shaping, each time.
+class TitleLabelC : public QLabel
+{
+public:
+    TitleLabelC(const QString& strTitle, const QSize& rSize, QWidget* parent)
+        : QLabel(strTitle, parent)
+        , m_oSize(rSize)
+    {
+        setFixedSize(rSize);
+    }
+
+    QSize sizeHint() const override { return m_oSize; }
+    QSize minimumSizeHint() const override { return m_oSize; }
+
+protected:
+    // Where a label of the line's height, centred in the bar, draws it: left and centred in
+    // whole pixels first, then in fractions.
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter oPainter(this);
+        oPainter.setFont(font());
+        oPainter.setPen(palette().color(foregroundRole()));
+        const QFontMetricsF oMetrics(font());
+        const int iLineHeight = fontMetrics().height();
+        const QRect oRect = contentsRect();
+        const qreal dTop = oRect.top() + (oRect.height() - iLineHeight) / 2
+                           + (iLineHeight - (oMetrics.ascent() + oMetrics.descent())) / 2;
+        oPainter.drawStaticText(QPointF(oRect.left(), dTop), UTI::staticText(text(), font()));
+    }
+
+private:
+    QSize m_oSize;
+};
+
+} // namespace
+
 TitleBarC::TitleBarC(const QString& strTitle, QWidget* parent)
     : QWidget(parent)
-    , m_pLabel(new QLabel(strTitle, this))
     , m_pExitButton(new ExitButtonC(this))
 {
     setFixedSize(g_iDisplayWidth, 40);
@@ -20,6 +61,7 @@ TitleBarC::TitleBarC(const QString& strTitle, QWidget* parent)
     oPalette.setColor(QPalette::Window, g_oTitleColor);
     setPalette(oPalette);
     setAutoFillBackground(true);
+    m_pLabel = new TitleLabelC(strTitle, QSize(g_iDisplayWidth - 10 - m_pExitButton->sizeHint().width(), 40), this);
     m_pLabel->setFont(lookFont(24));
     QHBoxLayout* pLayout = new QHBoxLayout(this);
     pLayout->setContentsMargins(0, 0, 0, 0);

@@ -2,12 +2,11 @@
 
 #include "V40_GUI_Look.h"
 #include "V40_GUI_UTI_Resources.h"
+#include "V40/GUI/UTI/V40_GUI_UTI_StaticText.h"
 
-#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStaticText>
 #include <QVBoxLayout>
 
 namespace V40 {
@@ -18,21 +17,6 @@ const QColor s_oHighlightTop(247, 247, 247);
 constexpr int s_iCaptionBaseLine = 141;
 constexpr int s_iIconCentreY = 61;
 
-// Captions are laid out once: a menu paints all of them at every entry, and two at every move of
-// the focus. Their number is bounded by the menus and languages.
-const QStaticText& captionText(const QString& strText, const QFont& rFont)
-{
-    static QHash<QString, QStaticText> s_hashCaptions;
-    const QString strKey = rFont.key() + QLatin1Char('\n') + strText;
-    auto it = s_hashCaptions.find(strKey);
-    if (it == s_hashCaptions.end()) {
-        QStaticText oText(strText);
-        oText.setTextFormat(Qt::PlainText);
-        oText.prepare(QTransform(), rFont);
-        it = s_hashCaptions.insert(strKey, oText);
-    }
-    return it.value();
-}
 } // namespace
 
 IconMenuItemWidgetC::IconMenuItemWidgetC(const MenuComponentPropertiesC& rProperties, QWidget* parent)
@@ -87,7 +71,7 @@ void IconMenuItemWidgetC::paintEvent(QPaintEvent*)
     oPainter.setPen(Qt::black);
     const QFont oFont = lookFont(22);
     oPainter.setFont(oFont);
-    const QStaticText& rText = captionText(m_strIndexLabel + QLatin1Char(' ') + caption(), oFont);
+    const QStaticText& rText = UTI::staticText(m_strIndexLabel + QLatin1Char(' ') + caption(), oFont);
     const int iTextWidth = qRound(rText.size().width());
     oPainter.drawStaticText((width() - iTextWidth) / 2, s_iCaptionBaseLine - oPainter.fontMetrics().ascent(), rText);
 
