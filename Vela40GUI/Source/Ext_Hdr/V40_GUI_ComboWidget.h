@@ -69,11 +69,13 @@ private:
     };
 
     int indexOfValue(const QVariant& rvarValue) const;
-    // The value label is as wide as the widest entry in the current font.
-    void fitWidth();
+    // The value label is as wide as the widest entry in the current font. The entries before
+    // iFrom have been measured in it already.
+    void fitWidth(int iFrom = 0);
 
     QPointer<QPushButton> m_pSwitchBtn;
     QList<EntryS> m_lstEntries;
+    int m_iWidestText = 0;
     int m_iCurrentIndex;
     QPointer<QLabel> m_pValueLabel;
 };

@@ -3,6 +3,9 @@
 #include "V40_GUI_Look.h"
 #include "V40_GUI_MainWindow.h"
 
+#include <QHash>
+#include <QPainter>
+#include <QPixmap>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -42,14 +45,40 @@ void FunctionKeyButtonC::onClicked()
         pMainWindow->simulateKeyPress(m_iKey);
 }
 
+// The six faces change at every screen, among a few labels: each look is drawn by the style
+// sheet once and copied from then on.
 void FunctionKeyButtonC::paintEvent(QPaintEvent*)
 {
-    QStylePainter oPainter(this);
     QStyleOptionButton oOption;
     initStyleOption(&oOption);
     if (!isEnabled())
         oOption.text.clear();
-    oPainter.drawControl(QStyle::CE_PushButton, oOption);
+    const qreal dRatio = devicePixelRatioF();
+    const QString strKey = QStringLiteral("%1\n%2\n%3x%4@%5\n%6\n%7")
+                               .arg(oOption.text)
+                               .arg(int(oOption.state))
+                               .arg(width())
+                               .arg(height())
+                               .arg(dRatio)
+                               .arg(font().key())
+                               .arg(palette().cacheKey());
+    static QHash<QString, QPixmap> s_hashFaces;
+    auto it = s_hashFaces.find(strKey);
+    if (it == s_hashFaces.end()) {
+        QPixmap oFace(size() * dRatio);
+        oFace.setDevicePixelRatio(dRatio);
+        oFace.fill(Qt::transparent);
+        QStylePainter oFacePainter(&oFace, this);
+        // What a painter on the button itself starts with.
+        oFacePainter.setFont(font());
+        oFacePainter.setPen(palette().color(foregroundRole()));
+        oFacePainter.setBrush(palette().brush(backgroundRole()));
+        oFacePainter.drawControl(QStyle::CE_PushButton, oOption);
+        oFacePainter.end();
+        it = s_hashFaces.insert(strKey, oFace);
+    }
+    QPainter oPainter(this);
+    oPainter.drawPixmap(0, 0, it.value());
 }
 
 } // namespace GUI

@@ -2,6 +2,8 @@
 
 #include "V40_GUI_UTI_Resources.h"
 
+#include <QPainter>
+
 namespace V40 {
 namespace GUI {
 
@@ -14,12 +16,19 @@ PushButtonBaseC::PushButtonBaseC(const QString& strImagePath, QWidget* parent)
         setIcon(QIcon(oPixmap));
         setIconSize(oPixmap.size());
     }
-    // The image is the whole face; the keyboard, not the focus, drives the screen.
-    setStyleSheet(QStringLiteral("QPushButton {border: none; padding: 0px; margin: 0px;}"));
+    // The keyboard, not the focus, drives the screen.
     setFocusPolicy(Qt::NoFocus);
 }
 
 PushButtonBaseC::~PushButtonBaseC() = default;
+
+// The image is the whole face, without frame or padding. Drawn here rather than by a style
+// sheet, which would give every button a style of its own to build.
+void PushButtonBaseC::paintEvent(QPaintEvent*)
+{
+    QPainter oPainter(this);
+    icon().paint(&oPainter, rect(), Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+}
 
 } // namespace GUI
 } // namespace V40

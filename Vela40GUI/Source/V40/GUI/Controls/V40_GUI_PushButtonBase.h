@@ -13,6 +13,9 @@ class PushButtonBaseC : public QPushButton
 public:
     explicit PushButtonBaseC(const QString& strImagePath, QWidget* parent = nullptr);
     ~PushButtonBaseC() override;
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
 };
 
 } // namespace GUI

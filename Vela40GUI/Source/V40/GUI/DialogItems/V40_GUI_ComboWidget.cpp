@@ -2,11 +2,11 @@
 
 #include "V40_GUI_PushButtonBase.h"
 #include "V40_GUI_UTI_Trace.h"
+#include "V40/GUI/UTI/V40_GUI_UTI_StaticText.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -44,7 +44,7 @@ ComboWidgetC::~ComboWidgetC() = default;
 void ComboWidgetC::addItem(const QString& strText, const QVariant& rvarValue)
 {
     m_lstEntries.append(EntryS{strText, rvarValue});
-    fitWidth();
+    fitWidth(m_lstEntries.size() - 1);
     if (m_iCurrentIndex < 0 && rvarValue == getValue())
         setCurrentIndex(m_lstEntries.size() - 1);
 }
@@ -237,19 +237,21 @@ int ComboWidgetC::indexOfValue(const QVariant& rvarValue) const
     return -1;
 }
 
-void ComboWidgetC::fitWidth()
+void ComboWidgetC::fitWidth(int iFrom)
 {
     if (!m_pValueLabel) {
         V40_GUI_REPORT("pValueLabel");
         return;
     }
-    const QFontMetrics oMetrics(m_pValueLabel->font());
+    const QFont oFont = m_pValueLabel->font();
     const QMargins oMargins = m_pValueLabel->contentsMargins();
     const int iFrame = oMargins.left() + oMargins.right() + 2 * m_pValueLabel->margin()
         + qMax(0, m_pValueLabel->indent());
-    int iWidth = 0;
-    for (const EntryS& rEntry : qAsConst(m_lstEntries))
-        iWidth = qMax(iWidth, oMetrics.horizontalAdvance(rEntry.strText) + iFrame);
+    if (iFrom == 0)
+        m_iWidestText = 0;
+    for (int iIndex = iFrom; iIndex < m_lstEntries.size(); ++iIndex)
+        m_iWidestText = qMax(m_iWidestText, UTI::textAdvance(m_lstEntries.at(iIndex).strText, oFont));
+    const int iWidth = m_lstEntries.isEmpty() ? 0 : m_iWidestText + iFrame;
     if (iWidth == m_pValueLabel->minimumWidth())
         return;
     m_pValueLabel->setMinimumWidth(iWidth);

@@ -1,23 +1,39 @@
 #include "V40/GUI/UTI/V40_GUI_UTI_StaticText.h"
 
+#include <QFontMetrics>
 #include <QHash>
+#include <QPair>
 #include <QTransform>
 
 namespace V40 {
 namespace GUI {
 namespace UTI {
 
+namespace {
+using TextKeyT = QPair<QFont, QString>;
+} // namespace
+
 const QStaticText& staticText(const QString& strText, const QFont& rFont)
 {
-    static QHash<QString, QStaticText> s_hashTexts;
-    const QString strKey = rFont.key() + QLatin1Char('\n') + strText;
-    auto it = s_hashTexts.find(strKey);
+    static QHash<TextKeyT, QStaticText> s_hashTexts;
+    const TextKeyT oKey(rFont, strText);
+    auto it = s_hashTexts.find(oKey);
     if (it == s_hashTexts.end()) {
         QStaticText oText(strText);
         oText.setTextFormat(Qt::PlainText);
         oText.prepare(QTransform(), rFont);
-        it = s_hashTexts.insert(strKey, oText);
+        it = s_hashTexts.insert(oKey, oText);
     }
+    return it.value();
+}
+
+int textAdvance(const QString& strText, const QFont& rFont)
+{
+    static QHash<TextKeyT, int> s_hashAdvances;
+    const TextKeyT oKey(rFont, strText);
+    auto it = s_hashAdvances.find(oKey);
+    if (it == s_hashAdvances.end())
+        it = s_hashAdvances.insert(oKey, QFontMetrics(rFont).horizontalAdvance(strText));
     return it.value();
 }
 
