@@ -214,10 +214,16 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(oShown.lines().filter("minimum width"), QStringList());
         // A larger font widens the label once.
-        QFont oLarger = oCombo.font();
+        const QFont oFirstFont = oCombo.font();
+        const int iFirstWidth = pLabel->minimumWidth();
+        QFont oLarger = oFirstFont;
         oLarger.setPixelSize(QFontInfo(oLarger).pixelSize() * 2);
         oPage.setFont(oLarger);
         QCOMPARE(oShown.lines().filter("minimum width").size(), 1);
+        QVERIFY(pLabel->minimumWidth() > iFirstWidth);
+        // Back in the first font, every entry is measured in it again: the label narrows.
+        oPage.setFont(oFirstFont);
+        QCOMPARE(pLabel->minimumWidth(), iFirstWidth);
     }
 };
 
