@@ -21,13 +21,12 @@ class TitleLabelC : public QLabel
 public:
     TitleLabelC(const QString& strTitle, const QSize& rSize, QWidget* parent)
         : QLabel(strTitle, parent)
-        , m_oSize(rSize)
     {
         setFixedSize(rSize);
     }
 
-    QSize sizeHint() const override { return m_oSize; }
-    QSize minimumSizeHint() const override { return m_oSize; }
+    QSize sizeHint() const override { return minimumSize(); }
+    QSize minimumSizeHint() const override { return minimumSize(); }
 
 protected:
     // Where a label of the line's height, centred in the bar, draws it: left and centred in
@@ -44,9 +43,6 @@ protected:
                            + (iLineHeight - (oMetrics.ascent() + oMetrics.descent())) / 2;
         oPainter.drawStaticText(QPointF(oRect.left(), dTop), UTI::staticText(text(), font()));
     }
-
-private:
-    QSize m_oSize;
 };
 
 } // namespace
@@ -61,7 +57,9 @@ TitleBarC::TitleBarC(const QString& strTitle, QWidget* parent)
     oPalette.setColor(QPalette::Window, g_oTitleColor);
     setPalette(oPalette);
     setAutoFillBackground(true);
-    m_pLabel = new TitleLabelC(strTitle, QSize(g_iDisplayWidth - 10 - m_pExitButton->sizeHint().width(), 40), this);
+    // The room between the left margin and the exit button.
+    const QSize oLabelSize(contentsRect().width() - m_pExitButton->sizeHint().width(), height());
+    m_pLabel = new TitleLabelC(strTitle, oLabelSize, this);
     m_pLabel->setFont(lookFont(24));
     QHBoxLayout* pLayout = new QHBoxLayout(this);
     pLayout->setContentsMargins(0, 0, 0, 0);
