@@ -14,9 +14,7 @@
 #include <QThread>
 #include <QTimer>
 
-#ifdef KBN_HAVE_XCB_DAMAGE
 #include "KBN_DamageWatch.h"
-#endif
 
 #include <algorithm>
 #include <climits>
@@ -104,13 +102,11 @@ public:
         , m_strToolkit(strToolkit)
         , m_strPanel(strPanel)
     {
-#ifdef KBN_HAVE_XCB_DAMAGE
         if (strPlatform == QLatin1String("xcb")) {
             m_pDamage.reset(new DamageWatchC);
             if (!m_pDamage->isValid())
                 m_pDamage.reset();
         }
-#endif
     }
 
     // On X the frames are timed by the server's damage reports, elsewhere by the probe.
@@ -231,11 +227,7 @@ private:
     QString m_strPlatform;
     QString m_strToolkit;
     QString m_strPanel;
-#ifdef KBN_HAVE_XCB_DAMAGE
     QScopedPointer<DamageWatchC> m_pDamage;
-#else
-    QScopedPointer<QObject> m_pDamage;
-#endif
 };
 
 double percentile(QList<double> lstValues, double dShare)
