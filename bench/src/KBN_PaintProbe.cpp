@@ -48,7 +48,7 @@ public:
         if (eType == QEvent::Expose && pObject->isWindowType())
             bFrame = static_cast<QWindow*>(pObject)->isTopLevel() && static_cast<QWindow*>(pObject)->isExposed();
         else if (eType == QEvent::UpdateRequest && pObject->isWidgetType())
-            bFrame = static_cast<QWidget*>(pObject)->isWindow() && static_cast<QWidget*>(pObject)->isVisible();
+            bFrame = isShownWindow(static_cast<QWidget*>(pObject));
         if (!bFrame)
             return false;
         m_iLastType = int(eType);
@@ -58,6 +58,13 @@ public:
     }
 
 private:
+    // An update request before the window is exposed paints nothing: Qt keeps it for the exposure.
+    static bool isShownWindow(QWidget* pWidget)
+    {
+        return pWidget->isWindow() && pWidget->isVisible() && pWidget->windowHandle() &&
+               pWidget->windowHandle()->isExposed();
+    }
+
     void frameShown()
     {
         const qint64 iNow = nowNs();
