@@ -12,6 +12,7 @@
 #include "KTX/APP/KTX_APP_UploadFileApplication.h"
 #include "KTX/APP/KTX_APP_UploadFileModel.h"
 #include "KTX/KTX_FirmwareStarterTask.h"
+#include "KTX/KTX_SystemInitializer.h"
 #include "KTX/KTX_ThreadSwitchHelper.h"
 #include "KTX/LNG/KTX_LNG_LanguageManager.h"
 
@@ -131,6 +132,7 @@ void MainControllerC::startGui()
     else if (!BSS::TSK::SysComponentContainerC::children().contains(LNG::LanguageManagerC::Instance()))
         addChild(LNG::LanguageManagerC::Instance());
 
+    SystemInitializerC::waitForFonts();
     V40::GUI::MainWindowC::create();
     V40::GUI::MainWindowC* pMainWindow = V40::GUI::MainWindowC::instance();
     FirmwareStarterTaskC* pStarterTask = FirmwareStarterTaskC::instance();
