@@ -1,6 +1,7 @@
 // The launcher: one instance per simulator root; a second start wakes the running one.
 #include <windows.h>
 
+#include "Ferrolib/BSS_HAL_Fonts.h"
 #include "Ferrolib/BSS_SYS_Event.h"
 #include "Quillbase/CMN_InstanceLock.h"
 
@@ -93,6 +94,8 @@ int main(int iArgc, char** apArgv)
             return 0;
         }
     }
+    // The display's fonts are read while the toolkit loads; its first window waits for them.
+    BSS::HAL::prepareFonts();
     // The narrow command line without the program name, as the platform hands it over.
     std::string strCommandLine;
     for (int i = 1; i < iArgc; ++i) {
@@ -100,6 +103,8 @@ int main(int iArgc, char** apArgv)
             strCommandLine += ' ';
         strCommandLine += apArgv[i];
     }
-    return winMain(GetModuleHandleFromAddress(reinterpret_cast<const void*>(&winMain)), &strCommandLine[0],
-                   SW_SHOWDEFAULT);
+    const int iExitCode = winMain(GetModuleHandleFromAddress(reinterpret_cast<const void*>(&winMain)),
+                                  &strCommandLine[0], SW_SHOWDEFAULT);
+    BSS::HAL::waitForFonts();
+    return iExitCode;
 }

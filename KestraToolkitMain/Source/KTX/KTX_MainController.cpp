@@ -12,11 +12,11 @@
 #include "KTX/APP/KTX_APP_UploadFileApplication.h"
 #include "KTX/APP/KTX_APP_UploadFileModel.h"
 #include "KTX/KTX_FirmwareStarterTask.h"
-#include "KTX/KTX_SystemInitializer.h"
 #include "KTX/KTX_ThreadSwitchHelper.h"
 #include "KTX/LNG/KTX_LNG_LanguageManager.h"
 
 #include "Ferrolib/BSS_Assert.h"
+#include "Ferrolib/BSS_HAL_Fonts.h"
 #include "Ferrolib/BSS_HAL_PathMap.h"
 #include "Ferrolib/BSS_HAL_Platform.h"
 #include "Ferrolib/BSS_Trace.h"
@@ -132,7 +132,8 @@ void MainControllerC::startGui()
     else if (!BSS::TSK::SysComponentContainerC::children().contains(LNG::LanguageManagerC::Instance()))
         addChild(LNG::LanguageManagerC::Instance());
 
-    SystemInitializerC::waitForFonts();
+    // The first window's fonts come from the configuration the process began to read at its start.
+    BSS::HAL::waitForFonts();
     V40::GUI::MainWindowC::create();
     V40::GUI::MainWindowC* pMainWindow = V40::GUI::MainWindowC::instance();
     FirmwareStarterTaskC* pStarterTask = FirmwareStarterTaskC::instance();

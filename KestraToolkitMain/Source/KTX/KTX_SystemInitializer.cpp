@@ -12,10 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <fontconfig/fontconfig.h>
-
-#include <future>
-
 namespace BSS {
 namespace HAL {
 namespace {
@@ -26,40 +22,15 @@ PathMapKestraWinPC s_oPathMap;
 
 namespace KTX {
 
-namespace {
-// Done once the font configuration is read; empty when nobody reads it.
-std::shared_future<void> s_oFontsRead;
-} // namespace
-
 SystemInitializerC::SystemInitializerC()
 {
     BSS::HAL::setPathMap(&BSS::HAL::s_oPathMap);
     preparePlatformPlugin();
     if (BSS::HAL::getPlatformKind() == BSS::HAL::PLATFORM_SIMULATOR)
         prepareSimulator();
-    if (!CMN::isLoaderMode())
-        prepareFonts();
 }
 
-SystemInitializerC::~SystemInitializerC()
-{
-    waitForFonts();
-    s_oFontsRead = std::shared_future<void>();
-}
-
-void SystemInitializerC::waitForFonts()
-{
-    if (s_oFontsRead.valid())
-        s_oFontsRead.wait();
-}
-
-void SystemInitializerC::prepareFonts()
-{
-    // Reading the system's font configuration is the longest step before the first screen. Read
-    // beside the rest of the start-up, it is there when the first window asks for a font: the
-    // process keeps the configuration it read first.
-    s_oFontsRead = std::async(std::launch::async, [] { FcInit(); }).share();
-}
+SystemInitializerC::~SystemInitializerC() = default;
 
 void SystemInitializerC::preparePlatformPlugin()
 {
@@ -110,6 +81,8 @@ void SystemInitializerC::prepareSimulator()
     CMN::setSimulatorNumber(1380);
     CMN::setSimulatorFlagA(true);
     CMN::setSimulatorFlagB(false);
+    // Armed beside the rest of the start-up, not while the device service waits for it.
+    BSS::SIM::startWatchingSettings();
 }
 
 } // namespace KTX

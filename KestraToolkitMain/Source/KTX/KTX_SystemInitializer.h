@@ -1,9 +1,8 @@
 #pragma once
 
-
 namespace KTX {
 
-// Prepares the platform: path map, Qt platform plug-in, simulator settings, fonts.
+// Prepares the platform: path map, Qt platform plug-in, simulator settings.
 class SystemInitializerC
 {
 public:
@@ -12,13 +11,9 @@ public:
     SystemInitializerC(const SystemInitializerC&) = delete;
     SystemInitializerC& operator=(const SystemInitializerC&) = delete;
 
-    // Returns once the system's fonts are read: before the first window is built.
-    static void waitForFonts();
-
 private:
     static void preparePlatformPlugin();
     static void prepareSimulator();
-    static void prepareFonts();
 };
 
 } // namespace KTX

@@ -4,6 +4,7 @@
 #include "SimInstrument/VSIM_Folders.h"
 #include "SimInstrument/VSIM_Registry.h"
 #include "SimInstrument/VSIM_Settings.h"
+#include "SimInstrument/VSIM_SettingsWatcher.h"
 
 #include <KestraWin.h>
 
@@ -42,6 +43,11 @@ HiveE registryRootHive()
 QString simulatorSettingsPath()
 {
     return VSIM::simulatorSettingsPath();
+}
+
+void startWatchingSettings()
+{
+    VSIM::SettingsWatcherC::start();
 }
 
 bool pressKey(const QString& strWindowTitle, int iQtKey)

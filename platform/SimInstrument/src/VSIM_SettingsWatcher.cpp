@@ -229,7 +229,25 @@ void endWatcher()
     rWatcher.bEnding = true;
 }
 
+void startLocked(WatcherS& rWatcher)
+{
+    if (rWatcher.bStarted)
+        return;
+    rWatcher.bStarted = true;
+    rWatcher.iControlFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    std::atexit(endWatcher);
+    // Lives as long as the process, like the instrument's own sensors.
+    std::thread(watch).detach();
+}
+
 } // namespace
+
+void SettingsWatcherC::start()
+{
+    WatcherS& rWatcher = watcher();
+    std::unique_lock<std::mutex> oLock(rWatcher.oMutex);
+    startLocked(rWatcher);
+}
 
 int SettingsWatcherC::subscribe(const SettingsChangedFn& fnChanged)
 {
@@ -237,13 +255,7 @@ int SettingsWatcherC::subscribe(const SettingsChangedFn& fnChanged)
     std::unique_lock<std::mutex> oLock(rWatcher.oMutex);
     const int iId = rWatcher.iNextId++;
     rWatcher.mapSubscribers.insert(iId, fnChanged);
-    if (!rWatcher.bStarted) {
-        rWatcher.bStarted = true;
-        rWatcher.iControlFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-        std::atexit(endWatcher);
-        // Lives as long as the process, like the instrument's own sensors.
-        std::thread(watch).detach();
-    }
+    startLocked(rWatcher);
     rWatcher.oArmed.wait(oLock, [&rWatcher] { return rWatcher.bArmed; });
     return iId;
 }

@@ -15,6 +15,9 @@ QString registryRoot();
 HiveE registryRootHive();
 // The simulator's own settings ("Configuration/SDCard", "Settings/..."), as a native path.
 QString simulatorSettingsPath();
+// Begins to watch those settings for changes from outside, without waiting; the instrument's
+// services that follow them later find the watch ready.
+void startWatchingSettings();
 
 // The instrument's keyboard from outside: presses and releases a key (a Qt key code) in the
 // top-level window with that title, in whichever process of this root shows it.

@@ -19,6 +19,9 @@ public:
     // come, once per change of the file. The watcher starts with the first subscriber and sees
     // every change made after subscribe() returned. Returns the id for unsubscribe().
     static int subscribe(const SettingsChangedFn& fnChanged);
+    // Starts the watcher without waiting for it: a process that subscribes soon after calls it
+    // first, so that its subscribe() finds the watcher ready.
+    static void start();
     // Once it returned, the subscriber is not called any more (also when called from one).
     static void unsubscribe(int iId);
 };
