@@ -49,10 +49,13 @@ public:
             bFrame = static_cast<QWindow*>(pObject)->isTopLevel() && static_cast<QWindow*>(pObject)->isExposed();
         else if (eType == QEvent::UpdateRequest && pObject->isWidgetType())
             bFrame = isShownWindow(static_cast<QWidget*>(pObject));
-        if (!bFrame)
+        if (!bFrame || m_bDelivering)
             return false;
         m_iLastType = int(eType);
-        pObject->event(pEvent);
+        // Delivered in full, through the object's own event filters too, and then timed.
+        m_bDelivering = true;
+        QCoreApplication::instance()->notify(pObject, pEvent);
+        m_bDelivering = false;
         frameShown();
         return true;
     }
@@ -127,6 +130,7 @@ private:
     const bool m_bEveryFrame;
     int m_iLastType = 0;
     bool m_bFirstFrameSeen = false;
+    bool m_bDelivering = false;
     qint64 m_iKeySentNs = 0;
     QString m_strKey;
 };

@@ -149,6 +149,10 @@ void MainControllerC::startGui()
     }
     connect(m_pRootMenuContainer, &MenuContainerC::escape, this, &MainControllerC::requestQuit,
             Qt::UniqueConnection);
+    // The menus below the main menu are built once the main menu is on the screen.
+    if (pMainWindow)
+        connect(pMainWindow, &V40::GUI::MainWindowC::firstFrameShown, m_pRootMenuContainer,
+                &MenuContainerC::prepareSubmenus, Qt::UniqueConnection);
     if (ThreadSwitchHelperC* pHelper = ThreadSwitchHelperC::instance())
         connect(pMainWindow, &V40::GUI::MainWindowC::languageChanged, pHelper,
                 &ThreadSwitchHelperC::onLanguageChanged,

@@ -41,14 +41,21 @@ public:
     // Shows an empty page.
     void setEmptyContentBar();
     QWidget* contentBar() const;
+    // Takes a page to be shown later: it waits as a hidden child, polished and laid out, so that
+    // showing it costs only its paint. The window hands it back as it hands back the pages shown.
+    void preparePage(QWidget* pPage);
 
     // Sends a key press (no modifiers, no text) to the main window, as the keyboard would.
     void simulateKeyPress(int iKey);
 
 signals:
     void languageChanged();
+    // Once, after the window's first frame is on the screen: from then on nobody waits for the
+    // start, and work done now is not in the way of a key.
+    void firstFrameShown();
 
 protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
     void changeEvent(QEvent* pEvent) override;
@@ -62,6 +69,8 @@ private:
     QWidget* widgetAt(int iRow) const;
     void replaceBar(int iRow, QWidget* pBar);
     void releaseContentBar();
+    void keepHiddenPage(QWidget* pPage);
+    void noteFirstFrame();
 
     QGridLayout* m_pLayout;
     QPointer<QWidget> m_pContentBar;
@@ -69,6 +78,7 @@ private:
     QPointer<ContentBarBaseWidgetC> m_pEmptyContentBar;
     // Pages shown before and hidden since, still the window's children until the window goes.
     QList<QPointer<QWidget>> m_lstHiddenPages;
+    bool m_bFirstFrameShown = false;
 
     static MainWindowC* s_pInstance;
 };

@@ -40,9 +40,13 @@ public slots:
     // What the main controller calls on a language change: as onLanguageChanged(), and the menu
     // that is on the screen at the moment is shown again at once with the new texts.
     void retranslate();
+    // Builds the pages of the menus below this one in advance, hidden in the main window, so that
+    // opening one for the first time costs no more than opening it again.
+    void prepareSubmenus();
 
 private:
     void buildPresentation();
+    void preparePresentation();
     void updateFunctionKeyBar();
     // The menu of this subtree whose page is on the screen, or null.
     MenuContainerC* shownContainer();

@@ -230,6 +230,14 @@ private slots:
         // A page deleted by its owner while hidden leaves nothing behind.
         delete oSecond.pPage.data();
 
+        // A page taken in advance waits hidden, laid out for the content area, until it is shown.
+        PageS oPrepared;
+        pMain->preparePage(oPrepared.pPage);
+        QCOMPARE(oPrepared.pPage->parentWidget(), pMain);
+        QVERIFY(!oPrepared.pPage->isVisible());
+        QCOMPARE(oPrepared.pPage->geometry(), oFirst.pPage->geometry());
+        QCOMPARE(pMain->contentBar(), oFirst.pPage.data());
+
         // The window goes; the pages, shown or not, stay with their owners.
         pMain->setContentBar(oThird.pPage);
         MainWindowC::destroy();
@@ -237,6 +245,19 @@ private slots:
         QVERIFY(!oFirst.pPage->parent());
         QVERIFY(oThird.pPage);
         QVERIFY(!oThird.pPage->parent());
+        QVERIFY(oPrepared.pPage);
+        QVERIFY(!oPrepared.pPage->parent());
+    }
+
+    void firstFrameIsToldOnce()
+    {
+        MainWindowC::destroy();
+        MainWindowC::create();
+        QSignalSpy oShown(MainWindowC::instance(), &MainWindowC::firstFrameShown);
+        QVERIFY(oShown.wait(5000));
+        MainWindowC::instance()->update();
+        QTest::qWait(50);
+        QCOMPARE(oShown.count(), 1);
     }
 
     void shortcutsActOnlyWhileThePageIsShown()

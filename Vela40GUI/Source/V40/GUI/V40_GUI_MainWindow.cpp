@@ -12,7 +12,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QImage>
 #include <QKeyEvent>
+#include <QLayout>
+#include <QWindow>
 
 #define V40_GUI_REPORT(text) BSS_ASSERT_REPORT((text), "V40_GUI_MainWindow", __LINE__)
 
@@ -61,6 +64,12 @@ MainWindowC::MainWindowC()
     m_pLayout->addWidget(new TitleBarC(QStringLiteral("Title Bar"), this), ROW_TITLE_BAR, 0);
     m_pLayout->addWidget(new FunctionKeyBarC(this), ROW_FUNCTION_KEY_BAR, 0);
     show();
+    if (QWindow* pWindow = windowHandle()) {
+        if (pWindow->isExposed())
+            noteFirstFrame();
+        else
+            pWindow->installEventFilter(this);
+    }
 }
 
 MainWindowC::~MainWindowC()
@@ -206,9 +215,50 @@ void MainWindowC::releaseContentBar()
     }
     // Stays a hidden child: taking a page out of the window and back in costs every change of
     // the screen a round of font, palette and style updates through all its widgets.
+    keepHiddenPage(pOld);
+}
+
+void MainWindowC::preparePage(QWidget* pPage)
+{
+    if (!pPage || pPage == m_pContentBar || pPage->parentWidget() == this)
+        return;
+    pPage->setParent(this);
+    pPage->hide();
+    pPage->ensurePolished();
+    // Laid out in the content area it will be shown in.
+    if (m_pContentBar)
+        pPage->setGeometry(m_pContentBar->geometry());
+    if (QLayout* pPageLayout = pPage->layout())
+        pPageLayout->activate();
+    // Painted once off the screen, so that its glyphs and images are ready for the real paint.
+    QImage oImage(pPage->size(), QImage::Format_ARGB32_Premultiplied);
+    pPage->render(&oImage);
+    keepHiddenPage(pPage);
+}
+
+void MainWindowC::keepHiddenPage(QWidget* pPage)
+{
     m_lstHiddenPages.removeAll(nullptr);
-    if (!m_lstHiddenPages.contains(pOld))
-        m_lstHiddenPages.append(pOld);
+    if (!m_lstHiddenPages.contains(pPage))
+        m_lstHiddenPages.append(pPage);
+}
+
+bool MainWindowC::eventFilter(QObject* pObject, QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::Expose && pObject == windowHandle() && windowHandle()->isExposed()) {
+        // The frame is painted while the exposure is handled: the note comes after it.
+        pObject->removeEventFilter(this);
+        noteFirstFrame();
+    }
+    return QWidget::eventFilter(pObject, pEvent);
+}
+
+void MainWindowC::noteFirstFrame()
+{
+    if (m_bFirstFrameShown)
+        return;
+    m_bFirstFrameShown = true;
+    QMetaObject::invokeMethod(this, &MainWindowC::firstFrameShown, Qt::QueuedConnection);
 }
 
 } // namespace GUI

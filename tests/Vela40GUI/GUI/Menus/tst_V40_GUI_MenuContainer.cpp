@@ -273,14 +273,34 @@ private slots:
         QCOMPARE(title(), text(TOKEN_MAIN_MENU));
     }
 
-    // The tree as the toolkit's main controller builds it, walked with keys only.
+    // The tree as the toolkit's main controller builds it, walked with keys only; with the pages
+    // of the submenus built in advance, nothing of it may change.
+    void wholeTreeByKeys_data()
+    {
+        QTest::addColumn<bool>("bPrepared");
+        QTest::newRow("built when opened") << false;
+        QTest::newRow("built in advance") << true;
+    }
+
     void wholeTreeByKeys()
     {
+        QFETCH(bool, bPrepared);
         buildToolkitTree();
         QSignalSpy oEscape(m_pRoot.data(), SIGNAL(escape()));
         m_pRoot->onSelected();
+        QPointer<QWidget> pSettingsPage;
+        if (bPrepared) {
+            m_pRoot->prepareSubmenus();
+            // Hidden in the window, and the main menu keeps the keyboard.
+            pSettingsPage = menu(2)->presentation()->contentWidget();
+            QCOMPARE(pSettingsPage->parentWidget(), static_cast<QWidget*>(mainWindow()));
+            QVERIFY(!pSettingsPage->isVisible());
+            QVERIFY(shownItems(m_pRoot).value(0)->hasFocus());
+            QVERIFY(menu(3)->presentation());
+        }
         QCOMPARE(captions(shownItems(m_pRoot)), (QStringList {text(TOKEN_LEVEL), text(TOKEN_SYSINFO), text(TOKEN_SETTINGS), text(TOKEN_APPS)}));
-        saveScreenshot("IconMenu");
+        if (!bPrepared)
+            saveScreenshot("IconMenu");
 
         QStringList listTitles;
         auto record = [&] { listTitles << title(); };
@@ -306,6 +326,9 @@ private slots:
         QCOMPARE(m_listLog, (QStringList {"Level", "Atmos.", "View", "Without", "Language", "SD Card"}));
         QCOMPARE(oEscape.count(), 1);
         QVERIFY(KestraTest::assertTexts().isEmpty());
+        // The page built in advance is the one that was shown.
+        if (bPrepared)
+            QCOMPARE(menu(2)->presentation()->contentWidget(), pSettingsPage.data());
     }
 
     void languageChangeRebuildsWhenShownAgain()

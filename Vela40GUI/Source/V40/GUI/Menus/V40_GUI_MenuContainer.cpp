@@ -99,6 +99,27 @@ void MenuContainerC::buildPresentation()
     });
 }
 
+void MenuContainerC::prepareSubmenus()
+{
+    for (AbstractMenuComponentC* pComponent : qAsConst(m_listComponents)) {
+        if (MenuContainerC* pContainer = qobject_cast<MenuContainerC*>(pComponent)) {
+            pContainer->preparePresentation();
+            pContainer->prepareSubmenus();
+        }
+    }
+}
+
+void MenuContainerC::preparePresentation()
+{
+    // A page marked for rebuilding is built when it is selected, with the texts of then.
+    if (m_bRebuild || m_pPresentation)
+        return;
+    buildPresentation();
+    MainWindowC* pMainWindow = MainWindowC::instance();
+    if (pMainWindow && m_pPresentation && m_pPresentation->contentWidget())
+        pMainWindow->preparePage(m_pPresentation->contentWidget());
+}
+
 void MenuContainerC::updateFunctionKeyBar()
 {
     MainWindowC* pMainWindow = MainWindowC::instance();
