@@ -24,6 +24,7 @@
 #include "V40_APP_AbstractApplication.h"
 #include "V40_APP_WaitLoop.h"
 #include "V40_GUI_ApplicationMenuComponent.h"
+#include "V40_GUI_Look.h"
 #include "V40_GUI_MainWindow.h"
 #include "V40_GUI_MenuContainer.h"
 #include "V40_GUI_MenuContainerProperties.h"
@@ -37,6 +38,7 @@
 #include <QResource>
 #include <QThread>
 
+#include <functional>
 #include <memory>
 
 namespace KTX {
@@ -58,6 +60,20 @@ QString resourceFilePath()
     return V40::GUI::UTI::resourceFilePathBesideProgram(QString::fromLatin1(kResourceFile));
 }
 
+// Runs the steps one per round of the event loop while the context lives: a key pressed
+// meanwhile waits for one step at most.
+void runOnePerRound(QObject* pContext, QList<std::function<void()>> lstSteps)
+{
+    if (!pContext || lstSteps.isEmpty())
+        return;
+    QMetaObject::invokeMethod(
+        pContext,
+        [pContext, lstSteps]() mutable {
+            lstSteps.takeFirst()();
+            runOnePerRound(pContext, lstSteps);
+        },
+        Qt::QueuedConnection);
+}
 } // namespace
 
 MainControllerC::MainControllerC()
@@ -149,10 +165,9 @@ void MainControllerC::startGui()
     }
     connect(m_pRootMenuContainer, &MenuContainerC::escape, this, &MainControllerC::requestQuit,
             Qt::UniqueConnection);
-    // The menus below the main menu are built once the main menu is on the screen.
     if (pMainWindow)
-        connect(pMainWindow, &V40::GUI::MainWindowC::firstFrameShown, m_pRootMenuContainer,
-                &MenuContainerC::prepareSubmenus, Qt::UniqueConnection);
+        connect(pMainWindow, &V40::GUI::MainWindowC::firstFrameShown, this, &MainControllerC::prepareLaterScreens,
+                Qt::UniqueConnection);
     if (ThreadSwitchHelperC* pHelper = ThreadSwitchHelperC::instance())
         connect(pMainWindow, &V40::GUI::MainWindowC::languageChanged, pHelper,
                 &ThreadSwitchHelperC::onLanguageChanged,
@@ -163,6 +178,20 @@ void MainControllerC::startGui()
         pMainWindow->activateWindow();
     }
     m_pRootMenuContainer->onSelected();
+}
+
+void MainControllerC::prepareLaterScreens()
+{
+    // Done while the main menu waits for its first key: the submenus' pages, the fonts and the
+    // images of the screens to come, so that they open as fast the first time as later.
+    QPointer<MenuContainerC> pRoot = m_pRootMenuContainer;
+    runOnePerRound(V40::GUI::MainWindowC::instance(),
+                   {[pRoot] {
+                        if (pRoot)
+                            pRoot->prepareSubmenus();
+                    },
+                    [] { V40::GUI::prepareLookFonts(); },
+                    [] { V40::GUI::UTI::prepareResourcePixmaps(QStringLiteral(":/Images")); }});
 }
 
 void MainControllerC::runLevelApplication()

@@ -43,6 +43,7 @@ public slots:
 
 private:
     void buildRootMenu();
+    void prepareLaterScreens();
     void runLevelApplication();
     // Cancels every open wait and runs pfnStep once they have all returned.
     void afterWaitsUnwound(void (MainControllerC::*pfnStep)());

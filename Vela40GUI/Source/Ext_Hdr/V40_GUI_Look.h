@@ -18,6 +18,9 @@ extern const int g_iDisplayHeight;
 // The look's font, bold, in the size given in points of the instrument's screen. It is sized in
 // pixels, so that no host's dpi changes a 640x480 layout.
 QFont lookFont(int iPointSize);
+// Loads the look's font in every size its screens use, so that a screen shown later does not
+// wait for its font to be found and set up.
+void prepareLookFonts();
 
 } // namespace GUI
 } // namespace V40

@@ -14,6 +14,9 @@ QString resourceFilePathBesideProgram(const QString& strFileName);
 // The image at strPath (a resource path such as ":/Images/level.png"), read in the format its
 // suffix names and kept in the pixmap cache; a null pixmap if it cannot be read.
 QPixmap resourcePixmap(const QString& strPath);
+// Reads every image of the resource folder (such as ":/Images") into the pixmap cache, so that
+// a screen shown later finds its images read.
+void prepareResourcePixmaps(const QString& strFolder);
 
 } // namespace UTI
 } // namespace GUI

@@ -58,13 +58,13 @@ const QList<int>& LevelLaserPlummetPanelC::plummetIntensities()
 LevelLaserPlummetPanelC::LevelLaserPlummetPanelC(LevelLaserPlummetModelC* pModel, QWidget* parent)
     : QWidget(parent)
     , m_pLevelLaserPlummetModel(pModel)
-    , m_pRoundBubble(new LevelWidgetC(QStringLiteral(":Images/IconLevel_RoundBubble.png"),
-                                      QStringLiteral(":Images/IconLevel_CLevel.bmp"),
+    , m_pRoundBubble(new LevelWidgetC(QStringLiteral(":/Images/IconLevel_RoundBubble.png"),
+                                      QStringLiteral(":/Images/IconLevel_CLevel.bmp"),
                                       LevelWidgetC::AXIS_VERTICAL | LevelWidgetC::AXIS_HORIZONTAL, this))
-    , m_pVerticalBubble(new LevelWidgetC(QStringLiteral(":Images/IconLevel_VBubble.png"),
-                                         QStringLiteral(":Images/IconLevel_V.bmp"), LevelWidgetC::AXIS_VERTICAL, this))
-    , m_pHorizontalBubble(new LevelWidgetC(QStringLiteral(":Images/IconLevel_HBubble.png"),
-                                           QStringLiteral(":Images/IconLevel_H.bmp"), LevelWidgetC::AXIS_HORIZONTAL, this))
+    , m_pVerticalBubble(new LevelWidgetC(QStringLiteral(":/Images/IconLevel_VBubble.png"),
+                                         QStringLiteral(":/Images/IconLevel_V.bmp"), LevelWidgetC::AXIS_VERTICAL, this))
+    , m_pHorizontalBubble(new LevelWidgetC(QStringLiteral(":/Images/IconLevel_HBubble.png"),
+                                           QStringLiteral(":/Images/IconLevel_H.bmp"), LevelWidgetC::AXIS_HORIZONTAL, this))
     , m_pLRow(nullptr)
     , m_pTRow(nullptr)
     , m_pPlummetInputWidget(nullptr)

@@ -1,5 +1,7 @@
 #include "V40_GUI_Look.h"
 
+#include <QFontMetrics>
+
 namespace V40 {
 namespace GUI {
 
@@ -14,6 +16,9 @@ namespace {
 // The instrument's screen: its point sizes are pixels at this resolution.
 constexpr int s_iScreenDpi = 96;
 constexpr int s_iPointsPerInch = 72;
+// From the message panel's smallest text to the title.
+constexpr int s_iSmallestPointSize = 12;
+constexpr int s_iLargestPointSize = 24;
 } // namespace
 
 QFont lookFont(int iPointSize)
@@ -22,6 +27,14 @@ QFont lookFont(int iPointSize)
     oFont.setPixelSize((iPointSize * s_iScreenDpi + s_iPointsPerInch / 2) / s_iPointsPerInch);
     oFont.setWeight(g_iFontWeight);
     return oFont;
+}
+
+void prepareLookFonts()
+{
+    for (int iPointSize = s_iSmallestPointSize; iPointSize <= s_iLargestPointSize; ++iPointSize)
+        QFontMetrics(lookFont(iPointSize)).horizontalAdvance(QLatin1Char('0'));
+    // Widgets measure in it until they are put on a page.
+    QFontMetrics(QFont()).horizontalAdvance(QLatin1Char('0'));
 }
 
 } // namespace GUI

@@ -2,6 +2,7 @@
 
 #include "Ferrolib/BSS_HAL_PathMap.h"
 
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmapCache>
@@ -30,6 +31,13 @@ QPixmap resourcePixmap(const QString& strPath)
     if (!oPixmap.isNull())
         QPixmapCache::insert(strKey, oPixmap);
     return oPixmap;
+}
+
+void prepareResourcePixmaps(const QString& strFolder)
+{
+    QDirIterator oImages(strFolder, {QStringLiteral("*.png"), QStringLiteral("*.bmp")}, QDir::Files);
+    while (oImages.hasNext())
+        resourcePixmap(oImages.next());
 }
 
 } // namespace UTI
