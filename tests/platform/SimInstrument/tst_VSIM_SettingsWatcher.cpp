@@ -49,6 +49,20 @@ class SettingsWatcherTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Started before anyone listens (as the toolkit's start-up does), once however often it is
+    // asked, and the first subscriber hears the first change after it subscribed.
+    void startedAheadOfItsSubscribers()
+    {
+        VSIM::SettingsWatcherC::start();
+        VSIM::SettingsWatcherC::start();
+        QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltL", 0.0002));
+        QTest::qWait(100);
+        const RecorderC oRecorder;
+        QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltL", 0.0003));
+        QVERIFY(oRecorder.waitForCalls(1));
+        QCOMPARE(oRecorder.calls(), QList<QStringList>({{"Sensor/TiltL"}}));
+    }
+
     void changesFromAnotherProcessArriveOncePerChange()
     {
         const RecorderC oRecorder;
