@@ -74,6 +74,18 @@ void runOnePerRound(QObject* pContext, QList<std::function<void()>> lstSteps)
         },
         Qt::QueuedConnection);
 }
+
+// The application entries of the menu tree below pContainer, in the order of the menus.
+void collectApplicationComponents(V40::GUI::MenuContainerC* pContainer,
+                                  QList<QPointer<V40::GUI::ApplicationMenuComponentC>>& rlstComponents)
+{
+    for (V40::GUI::AbstractMenuComponentC* pComponent : pContainer->components()) {
+        if (auto* pMenu = qobject_cast<V40::GUI::MenuContainerC*>(pComponent))
+            collectApplicationComponents(pMenu, rlstComponents);
+        else if (auto* pEntry = qobject_cast<V40::GUI::ApplicationMenuComponentC*>(pComponent))
+            rlstComponents << pEntry;
+    }
+}
 } // namespace
 
 MainControllerC::MainControllerC()
@@ -183,15 +195,30 @@ void MainControllerC::startGui()
 void MainControllerC::prepareLaterScreens()
 {
     // Done while the main menu waits for its first key: the submenus' pages, the fonts and the
-    // images of the screens to come, so that they open as fast the first time as later.
+    // images of the screens to come, and the first screen of every application built once and
+    // thrown away, so that they open as fast the first time as later.
     QPointer<MenuContainerC> pRoot = m_pRootMenuContainer;
-    runOnePerRound(V40::GUI::MainWindowC::instance(),
-                   {[pRoot] {
-                        if (pRoot)
-                            pRoot->prepareSubmenus();
-                    },
-                    [] { V40::GUI::prepareLookFonts(); },
-                    [] { V40::GUI::UTI::prepareResourcePixmaps(QStringLiteral(":/Images")); }});
+    QList<std::function<void()>> lstSteps {[pRoot] {
+                                               if (pRoot)
+                                                   pRoot->prepareSubmenus();
+                                           },
+                                           [] { V40::GUI::prepareLookFonts(); },
+                                           [] { V40::GUI::UTI::prepareResourcePixmaps(QStringLiteral(":/Images")); }};
+    QList<QPointer<V40::GUI::ApplicationMenuComponentC>> lstEntries;
+    if (pRoot)
+        collectApplicationComponents(pRoot, lstEntries);
+    for (const QPointer<V40::GUI::ApplicationMenuComponentC>& pEntry : qAsConst(lstEntries)) {
+        lstSteps << [pEntry] {
+            if (pEntry && pEntry->application())
+                pEntry->application()->warmUpFirstState();
+        };
+    }
+    QPointer<MainControllerC> pThis = this;
+    lstSteps << [pThis] {
+        if (pThis)
+            emit pThis->laterScreensPrepared();
+    };
+    runOnePerRound(V40::GUI::MainWindowC::instance(), lstSteps);
 }
 
 void MainControllerC::runLevelApplication()

@@ -34,6 +34,10 @@ public:
 
     V40::GUI::MenuContainerC* rootMenuContainer() const;
 
+signals:
+    // The screens to come are prepared (after the first frame of a GUI run).
+    void laterScreensPrepared();
+
 public slots:
     void requestQuit();
     void quit();

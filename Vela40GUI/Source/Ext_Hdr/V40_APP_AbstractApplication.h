@@ -28,6 +28,9 @@ public:
     // Builds the state graph, creates the model, executes the first state (returns when the whole
     // run is over), deletes model and states and returns the result code. Not overridden.
     virtual int run();
+    // While the toolkit idles, never during a run: makes the first state alone (no graph, no
+    // model), lets it warm up and deletes it again.
+    void warmUpFirstState();
     virtual int getFirstStateId() = 0;
     // The successor of a state for an exit code, or -1 (end of the application), or -2 (none).
     virtual int getNextStateId(int iStateId, int iExitCode) = 0;

@@ -10,18 +10,28 @@
 #include "KTX/KTX_Module.h"
 #include "KTX/KTX_NativeEventFilter.h"
 #include "KTX/KTX_ThreadSwitchHelper.h"
+#include "KTX/APP/KTX_APP_SystemInformationPanel.h"
+#include "KTX/APP/KTX_APP_UnitSettingsModel.h"
+#include "KTX/APP/KTX_APP_UnitSettingsPanel.h"
 #include "KTX/LNG/KTX_LNG_LanguageManager.h"
+#include "KTX/UTI/KTX_UTI_UnitConfig.h"
+#include "KTX/UTI/KTX_UTI_UnitConverter.h"
 
 #include "Corvane/CFA_StartupConfiguration.h"
 #include "Ferrolib/BSS_REG_NativeSettings.h"
 #include "Ferrolib/BSS_SIM_Simulator.h"
 #include "Quillbase/CMN_System.h"
+#include "SimInstrument/VSIM_SettingTable.h"
 #include "SimInstrument/VSIM_Settings.h"
+#include "V40_GUI_ComboWidget.h"
+#include "V40_GUI_HLabeledWidget.h"
+#include "V40_GUI_MainWindow.h"
 #include "V40_GUI_MenuContainer.h"
 #include "V40_GUI_MenuContainerProperties.h"
 #include "V40_GUI_UTI_Trace.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QTranslator>
 
@@ -123,6 +133,54 @@ private slots:
         GuiKeyDriver::pressKey(Qt::Key_Escape);
         QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("MAIN MENU"); }));
         QCOMPARE(KestraTest::assertTexts().join(" | "), QString());
+    }
+
+    // The first screens built ahead while the main menu waits are thrown away: an opening reads
+    // what the instrument and the records hold then, and the warm-up itself stores nothing.
+    void warmedUpScreensShowTheDataOfTheirOpening()
+    {
+        KTX::UTI::UnitConfigC oConfig;
+        oConfig.setToDefault();
+        QVERIFY(oConfig.save());
+        QSignalSpy oPrepared(&controller(), &KTX::MainControllerC::laterScreensPrepared);
+        m_oPlatform.task().startGui();
+        QVERIFY(guiShown());
+        QVERIFY(oPrepared.count() == 1 || oPrepared.wait(10000));
+        QCOMPARE(KestraTest::assertTexts(), QStringList());
+        KTX::UTI::UnitConfigC oStored;
+        QCOMPARE(oStored.loadRecord(), KTX::UTI::UnitConfigC::LOAD_STORED);
+        QCOMPARE(oStored.getAngleUnit(), oConfig.getAngleUnit());
+
+        // Changed after the warm-up, as another screen or KestraSimCtl would.
+        oConfig.setAngleUnit(KTX::UTI::AU_Mil);
+        QVERIFY(oConfig.save());
+        QVERIFY(VSIM::SettingsC::setValues({qMakePair(QStringLiteral("Identity/SerialNumber"), QVariant("4711"))}));
+
+        // What the opened screens show: the serial number row and the angle unit.
+        QStringList lstShown;
+        auto noteShown = [&] {
+            QWidget* pPage = V40::GUI::MainWindowC::instance()->contentBar();
+            if (auto* pInfo = pPage ? pPage->findChild<KTX::APP::SystemInformationPanelC*>() : nullptr)
+                lstShown << pInfo->rows().value(1).second;
+            if (auto* pUnits = pPage ? pPage->findChild<KTX::APP::UnitSettingsPanelC*>() : nullptr) {
+                auto* pCombo = qobject_cast<V40::GUI::ComboWidgetC*>(
+                    pUnits->getRow(KTX::APP::UnitSettingsModelC::KEY_ANGLE_UNIT)->getValueWidget());
+                lstShown << (pCombo ? pCombo->itemText(pCombo->getCurrentIndex()) : QString());
+            }
+        };
+        GuiKeyDriver::KeyScript oScript;
+        oScript.key(Qt::Key_2).call(noteShown).key(Qt::Key_Escape)                         // system information
+            .key(Qt::Key_3).key(Qt::Key_1).call(noteShown).key(Qt::Key_Escape);           // unit settings
+        QVERIFY(oScript.run(20000));
+        QCOMPARE(lstShown, (QStringList {QStringLiteral("4711"),
+                                         KTX::APP::UnitSettingsModelC::getAngleUnitText(KTX::UTI::AU_Mil)}));
+        QCOMPARE(GuiKeyDriver::title(), QStringLiteral("SETTINGS"));
+        QCOMPARE(KestraTest::assertTexts(), QStringList());
+
+        oConfig.setToDefault();
+        QVERIFY(oConfig.save());
+        QVERIFY(VSIM::SettingsC::setValues(
+            {qMakePair(QStringLiteral("Identity/SerialNumber"), QVariant(VSIM::findSetting("Identity/SerialNumber")->strDefault))}));
     }
 
     void exitQuestion_data()

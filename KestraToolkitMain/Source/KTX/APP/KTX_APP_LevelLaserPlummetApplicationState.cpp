@@ -31,6 +31,11 @@ QWidget* LevelLaserPlummetApplicationStateC::createPanel(QWidget* pPage)
     return new LevelLaserPlummetPanelC(m_upModel.get(), pPage);
 }
 
+bool LevelLaserPlummetApplicationStateC::canWarmUp() const
+{
+    return true;
+}
+
 void LevelLaserPlummetApplicationStateC::prepareShow()
 {
     m_upModel->Start();

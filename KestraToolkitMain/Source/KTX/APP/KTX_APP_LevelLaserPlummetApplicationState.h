@@ -31,6 +31,8 @@ public slots:
 
 protected:
     QWidget* createPanel(QWidget* pPage) override;
+    // The level model is the state's own; it is started only when the page is shown.
+    bool canWarmUp() const override;
     // Starts the model: inclinations flow, the plummet shines.
     void prepareShow() override;
 

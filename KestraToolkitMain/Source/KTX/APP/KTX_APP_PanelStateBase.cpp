@@ -40,6 +40,21 @@ void PanelStateBaseC::addShortcuts()
     addShortcut(Qt::Key_F6, V40::LNG::TK::Functionkey_OK, &PanelStateBaseC::OnSuccess);
 }
 
+bool PanelStateBaseC::canWarmUp() const
+{
+    return false;
+}
+
+void PanelStateBaseC::warmUp()
+{
+    V40::GUI::MainWindowC* pMainWindow = V40::GUI::MainWindowC::instance();
+    if (!pMainWindow || m_pPage || !canWarmUp())
+        return;
+    // Deleted with the state: the page of a run is always built afresh, with the data of then.
+    createPage();
+    pMainWindow->preparePage(m_pPage);
+}
+
 void PanelStateBaseC::prepareShow()
 {
 }

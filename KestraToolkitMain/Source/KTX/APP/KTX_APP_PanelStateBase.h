@@ -29,6 +29,8 @@ public:
     // Shows the page and waits. Without a model nothing is shown ("pModel"); without a main window
     // nobody could leave the state, so it leaves as Escape would.
     void execute() override;
+    // Builds the page and paints it once, hidden in the main window, when canWarmUp().
+    void warmUp() override;
 
     // The panel, once the state was first executed.
     QWidget* getPanel() const;
@@ -36,6 +38,8 @@ public:
 protected:
     // The state's panel, made once, on the page it is shown on.
     virtual QWidget* createPanel(QWidget* pPage) = 0;
+    // Whether createPanel() works outside a run, without the application's model. Default: no.
+    virtual bool canWarmUp() const;
     // The keys of the state. Default: Escape leaves with OnFail(), F6 ("OK") with OnSuccess().
     virtual void addShortcuts();
     // Every time before the page is shown: bind the panel's model, read instrument data.

@@ -22,6 +22,11 @@ void SettingsPanelStateC::OnSetToDefault()
     OnExit(m_iExitCodeSetToDefault);
 }
 
+bool SettingsPanelStateC::canWarmUp() const
+{
+    return true;
+}
+
 void SettingsPanelStateC::addShortcuts()
 {
     PanelStateBaseC::addShortcuts();

@@ -28,6 +28,8 @@ public slots:
     void OnSetToDefault();
 
 protected:
+    // A settings panel brings its own model.
+    bool canWarmUp() const override;
     void addShortcuts() override;
     void prepareShow() override;
 

@@ -30,6 +30,11 @@ QWidget* SystemInformationApplicationStateC::createPanel(QWidget* pPage)
     return new SystemInformationPanelC(pPage);
 }
 
+bool SystemInformationApplicationStateC::canWarmUp() const
+{
+    return true;
+}
+
 void SystemInformationApplicationStateC::addShortcuts()
 {
     addShortcut(Qt::Key_F1, V40::LNG::TK::Systeminformation_Legal, &SystemInformationApplicationStateC::OnShowLegalInfo);

@@ -22,6 +22,8 @@ public slots:
 
 protected:
     QWidget* createPanel(QWidget* pPage) override;
+    // The panel reads the instrument through a model of its own.
+    bool canWarmUp() const override;
     void addShortcuts() override;
 };
 

@@ -80,6 +80,18 @@ int AbstractApplicationC::run()
     return iResult;
 }
 
+void AbstractApplicationC::warmUpFirstState()
+{
+    // A run's states are executing further up the call stack.
+    if (m_bRunning)
+        return;
+    const QScopedPointer<ApplicationStateBaseC> spState(createState(getFirstStateId()));
+    if (!spState)
+        return;
+    spState->setApplication(this);
+    spState->warmUp();
+}
+
 ApplicationStateBaseC* AbstractApplicationC::createState(int iStateId)
 {
     if (iStateId == STATE_END)

@@ -27,6 +27,10 @@ ApplicationStateBaseC::ApplicationStateBaseC(QObject* parent)
 
 ApplicationStateBaseC::~ApplicationStateBaseC() = default;
 
+void ApplicationStateBaseC::warmUp()
+{
+}
+
 void ApplicationStateBaseC::execute()
 {
     // The field that had the focus when the state was left gets it back when the state returns.
