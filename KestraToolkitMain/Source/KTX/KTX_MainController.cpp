@@ -209,7 +209,9 @@ void MainControllerC::prepareLaterScreens()
         collectApplicationComponents(pRoot, lstEntries);
     for (const QPointer<V40::GUI::ApplicationMenuComponentC>& pEntry : qAsConst(lstEntries)) {
         lstSteps << [pEntry] {
-            if (pEntry && pEntry->application())
+            // Only while the menus are on the screen: inside an application's or a message's wait
+            // the time is the screen's, and its keys come first.
+            if (pEntry && pEntry->application() && V40::APP::WaitLoopC::depth() == 0)
                 pEntry->application()->warmUpFirstState();
         };
     }
