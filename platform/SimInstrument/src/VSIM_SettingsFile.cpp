@@ -2,6 +2,7 @@
 
 #include "SimInstrument/VSIM_Folders.h"
 #include "SimInstrument/VSIM_Registry.h"
+#include "SimInstrument/VSIM_ReplacedFile.h"
 #include "SimInstrument/VSIM_TraceLog.h"
 
 #include <QFile>
@@ -252,6 +253,7 @@ bool writeSimulatorSettings(const QHash<QString, QString>& hashStored, const QMa
         aTimes[0] = aTimes[1];
         ::futimens(oNew.handle(), aTimes);
     }
+    const ReplacedFileC oReplaced(strFile);
     if (std::rename(QFile::encodeName(strNew).constData(), QFile::encodeName(strFile).constData()) != 0) {
         oNew.close();
         QFile::remove(strNew);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "SimInstrument/VSIM_Folders.h"
+#include "SimInstrument/VSIM_ReplacedFile.h"
 #include "WinInternal.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ void replaceRuntimeFile(const QString& strPath, const QByteArray& baContents)
         return;
     const bool bWritten = oFile.write(baContents) == baContents.size();
     oFile.close();
+    const VSIM::ReplacedFileC oReplaced(strPath);
     if (!bWritten || ::rename(QFile::encodeName(strTemp).constData(), QFile::encodeName(strPath).constData()) != 0)
         QFile::remove(strTemp);
 }

@@ -127,6 +127,18 @@ private slots:
         QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltT"), -0.002);
     }
 
+    // The files that writes replace are let go (off the writer's thread): none stays open.
+    void replacedFilesAreLetGo()
+    {
+        const auto fnOpenFiles = [] { return QDir("/proc/self/fd").entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(); };
+        QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltL", 0.0));
+        const int iBefore = fnOpenFiles();
+        for (int i = 1; i <= 30; ++i)
+            QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltL", i * 0.001));
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.03);
+        QTRY_COMPARE(fnOpenFiles(), iBefore);
+    }
+
     // Texts read back as written, by us and by QSettings, and what else the file holds stays.
     void textsSurviveTheFile_data()
     {
