@@ -1,6 +1,7 @@
 #include "V40_GUI_TextMenuItemWidget.h"
 
 #include "V40_GUI_Look.h"
+#include "V40/GUI/UTI/V40_GUI_UTI_StaticText.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -53,11 +54,13 @@ void TextMenuItemWidgetC::paintEvent(QPaintEvent*)
 {
     QPainter oPainter(this);
     oPainter.setPen(Qt::black);
-    oPainter.setFont(lookFont(22));
-    const int iBaseLine = height() / 2 + 11;
-    oPainter.drawText(s_iKeyColumnX, iBaseLine, QStringLiteral("F%1").arg(localIndex()));
-    oPainter.drawText(s_iCaptionColumnX, iBaseLine, caption());
-    oPainter.drawText(s_iNumberColumnX, iBaseLine, QStringLiteral("(%1)").arg(globalIndex()));
+    const QFont oFont = lookFont(22);
+    oPainter.setFont(oFont);
+    // Laid out once: a menu's items repaint at every visit.
+    const int iTop = height() / 2 + 11 - oPainter.fontMetrics().ascent();
+    oPainter.drawStaticText(s_iKeyColumnX, iTop, UTI::staticText(QStringLiteral("F%1").arg(localIndex()), oFont));
+    oPainter.drawStaticText(s_iCaptionColumnX, iTop, UTI::staticText(caption(), oFont));
+    oPainter.drawStaticText(s_iNumberColumnX, iTop, UTI::staticText(QStringLiteral("(%1)").arg(globalIndex()), oFont));
 }
 
 } // namespace GUI
