@@ -45,6 +45,34 @@ void FunctionKeyButtonC::onClicked()
         pMainWindow->simulateKeyPress(m_iKey);
 }
 
+namespace {
+
+// What a face looks like; compared as it is, since building a text of it each paint cost more
+// than copying the face.
+struct FaceKeyS
+{
+    QString strText;
+    int iState;
+    QSize oSize;
+    qreal dRatio;
+    QFont oFont;
+    qint64 iPalette;
+
+    bool operator==(const FaceKeyS& rOther) const
+    {
+        return strText == rOther.strText && iState == rOther.iState && oSize == rOther.oSize && dRatio == rOther.dRatio
+            && iPalette == rOther.iPalette && oFont == rOther.oFont;
+    }
+};
+
+uint qHash(const FaceKeyS& rKey, uint uSeed = 0)
+{
+    return ::qHash(rKey.strText, uSeed) ^ ::qHash(rKey.iState) ^ ::qHash(rKey.oSize.width() << 16 | rKey.oSize.height())
+        ^ ::qHash(rKey.oFont) ^ ::qHash(rKey.iPalette);
+}
+
+} // namespace
+
 // The six faces change at every screen, among a few labels: each look is drawn by the style
 // sheet once and copied from then on.
 void FunctionKeyButtonC::paintEvent(QPaintEvent*)
@@ -54,16 +82,9 @@ void FunctionKeyButtonC::paintEvent(QPaintEvent*)
     if (!isEnabled())
         oOption.text.clear();
     const qreal dRatio = devicePixelRatioF();
-    const QString strKey = QStringLiteral("%1\n%2\n%3x%4@%5\n%6\n%7")
-                               .arg(oOption.text)
-                               .arg(int(oOption.state))
-                               .arg(width())
-                               .arg(height())
-                               .arg(dRatio)
-                               .arg(font().key())
-                               .arg(palette().cacheKey());
-    static QHash<QString, QPixmap> s_hashFaces;
-    auto it = s_hashFaces.find(strKey);
+    const FaceKeyS oKey{oOption.text, int(oOption.state), size(), dRatio, font(), palette().cacheKey()};
+    static QHash<FaceKeyS, QPixmap> s_hashFaces;
+    auto it = s_hashFaces.find(oKey);
     if (it == s_hashFaces.end()) {
         QPixmap oFace(size() * dRatio);
         oFace.setDevicePixelRatio(dRatio);
@@ -75,7 +96,7 @@ void FunctionKeyButtonC::paintEvent(QPaintEvent*)
         oFacePainter.setBrush(palette().brush(backgroundRole()));
         oFacePainter.drawControl(QStyle::CE_PushButton, oOption);
         oFacePainter.end();
-        it = s_hashFaces.insert(strKey, oFace);
+        it = s_hashFaces.insert(oKey, oFace);
     }
     QPainter oPainter(this);
     oPainter.drawPixmap(0, 0, it.value());
