@@ -48,7 +48,8 @@ void FunctionKeyButtonC::onClicked()
 namespace {
 
 // What a face looks like; compared as it is, since building a text of it each paint cost more
-// than copying the face.
+// than copying the face. The palette by its colours: the style sheet gives every button a palette
+// of its own, with a key of its own.
 struct FaceKeyS
 {
     QString strText;
@@ -56,19 +57,19 @@ struct FaceKeyS
     QSize oSize;
     qreal dRatio;
     QFont oFont;
-    qint64 iPalette;
+    QPalette oPalette;
 
     bool operator==(const FaceKeyS& rOther) const
     {
         return strText == rOther.strText && iState == rOther.iState && oSize == rOther.oSize && dRatio == rOther.dRatio
-            && iPalette == rOther.iPalette && oFont == rOther.oFont;
+            && oFont == rOther.oFont && oPalette == rOther.oPalette;
     }
 };
 
 uint qHash(const FaceKeyS& rKey, uint uSeed = 0)
 {
     return ::qHash(rKey.strText, uSeed) ^ ::qHash(rKey.iState) ^ ::qHash(rKey.oSize.width() << 16 | rKey.oSize.height())
-        ^ ::qHash(rKey.oFont) ^ ::qHash(rKey.iPalette);
+        ^ ::qHash(rKey.oFont);
 }
 
 } // namespace
@@ -82,7 +83,7 @@ void FunctionKeyButtonC::paintEvent(QPaintEvent*)
     if (!isEnabled())
         oOption.text.clear();
     const qreal dRatio = devicePixelRatioF();
-    const FaceKeyS oKey{oOption.text, int(oOption.state), size(), dRatio, font(), palette().cacheKey()};
+    const FaceKeyS oKey{oOption.text, int(oOption.state), size(), dRatio, font(), palette()};
     static QHash<FaceKeyS, QPixmap> s_hashFaces;
     auto it = s_hashFaces.find(oKey);
     if (it == s_hashFaces.end()) {
