@@ -55,10 +55,16 @@ QWidget* CommunicationSettingsPortSelectionStateC::createPanel(QWidget* pPage)
     pLayout->addWidget(m_pPortList);
     connect(m_pPortList.data(), &QTableWidget::itemSelectionChanged, this,
             &CommunicationSettingsPortSelectionStateC::UpdateToSelection);
-    if (CommunicationSettingsModelC* pModel = communicationModel())
+    // A run has its model (execute() checks); a warm-up has none and hears nothing.
+    if (auto* pModel = dynamic_cast<CommunicationSettingsModelC*>(modelOrNull()))
         connect(pModel, &CommunicationSettingsModelC::notify, this,
                 &CommunicationSettingsPortSelectionStateC::OnDeviceProxyCollectionChanged);
     return pPanel;
+}
+
+bool CommunicationSettingsPortSelectionStateC::canWarmUp() const
+{
+    return true;
 }
 
 void CommunicationSettingsPortSelectionStateC::addShortcuts()

@@ -40,6 +40,8 @@ protected:
     QWidget* createPanel(QWidget* pPage) override;
     void addShortcuts() override;
     void prepareShow() override;
+    // The list is filled when the page is shown, from the model; built without one it is empty.
+    bool canWarmUp() const override;
 
 private:
     CommunicationSettingsModelC* communicationModel() const;
