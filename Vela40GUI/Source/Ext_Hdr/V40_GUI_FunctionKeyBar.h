@@ -22,11 +22,6 @@ public:
     void setAllButtonsEnabled(bool bEnabled);
     // Null for a key without a button.
     FunctionKeyButtonC* button(int iKey) const;
-    // Draws the face that setButton(iKey, iToken) shows once, ahead of the first screen that
-    // shows it; the button itself is left as it is.
-    void prepareFace(int iKey, int iToken);
-    // The faces that menus show: each key's default label, and a disabled key.
-    void prepareMenuFaces();
 
 private:
     FunctionKeyButtonC* checkedButton(int iKey, int iLine) const;

@@ -1,4 +1,4 @@
-// The function-key bar: labels, bad keys, the empty face of a disabled button, and faces drawn ahead.
+// The function-key bar: labels, bad keys, the empty face of a disabled button, faces by look.
 #include "KestraTest.h"
 
 #include "V40_GUI_FunctionKeyBar.h"
@@ -88,22 +88,12 @@ private slots:
         QCOMPARE(KestraTest::assertTexts(), QStringList{"Invalid function key button requested."});
     }
 
-    // Drawing faces ahead leaves the buttons as they were and nothing behind; a face is served
-    // only to the same look, so the same label in another colour is drawn afresh.
-    void facesDrawnAheadFollowTheLook()
+    // Buttons of the same look share one face, and only they: the same label in another colour
+    // is a face of its own.
+    void facesFollowTheLook()
     {
         FunctionKeyBarC oBar;
         oBar.setButton(Qt::Key_F2, 1);
-        oBar.setButtonEnabled(Qt::Key_F4, false);
-        const QList<ButtonStateT> lstBefore = buttonStates(oBar);
-        const int iChildren = oBar.children().size();
-        oBar.prepareMenuFaces();
-        oBar.prepareFace(Qt::Key_F6, 1);
-        oBar.prepareFace(Qt::Key_F9, 1);
-        QCOMPARE(KestraTest::assertTexts(), QStringList{"Invalid function key button requested."});
-        QCOMPARE(buttonStates(oBar), lstBefore);
-        QCOMPARE(oBar.children().size(), iChildren);
-
         FunctionKeyBarC oRedBar;
         QPalette oPalette = oRedBar.button(Qt::Key_F2)->palette();
         oPalette.setColor(QPalette::ButtonText, Qt::red);

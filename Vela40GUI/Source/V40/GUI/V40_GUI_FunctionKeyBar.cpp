@@ -7,7 +7,6 @@
 #include "Ferrolib/BSS_Assert.h"
 
 #include <QHBoxLayout>
-#include <QImage>
 
 namespace V40 {
 namespace GUI {
@@ -57,34 +56,6 @@ void FunctionKeyBarC::setAllButtonsEnabled(bool bEnabled)
 FunctionKeyButtonC* FunctionKeyBarC::button(int iKey) const
 {
     return m_hashButtons.value(iKey, nullptr);
-}
-
-namespace {
-
-void renderOnce(QWidget& rWidget)
-{
-    QImage oImage(rWidget.size(), QImage::Format_ARGB32_Premultiplied);
-    rWidget.render(&oImage);
-}
-
-} // namespace
-
-void FunctionKeyBarC::prepareFace(int iKey, int iToken)
-{
-    if (!checkedButton(iKey, __LINE__))
-        return;
-    // A hidden stand-in beside the buttons looks as they do (palette, font, size, window).
-    FunctionKeyButtonC oStandIn(iKey, iToken == 0 ? QString() : LNG::getTextToken(iToken), this);
-    renderOnce(oStandIn);
-}
-
-void FunctionKeyBarC::prepareMenuFaces()
-{
-    for (int iKey = Qt::Key_F1; iKey <= Qt::Key_F6; ++iKey)
-        prepareFace(iKey, 0);
-    FunctionKeyButtonC oDisabled(Qt::Key_F1, QString(), this);
-    oDisabled.setEnabled(false);
-    renderOnce(oDisabled);
 }
 
 FunctionKeyButtonC* FunctionKeyBarC::checkedButton(int iKey, int iLine) const
