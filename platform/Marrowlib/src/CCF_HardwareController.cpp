@@ -6,7 +6,10 @@ namespace CCF {
 
 HardwareControllerC::HardwareControllerC()
     : m_iStarts(0)
+    , m_uRound(0)
     , m_bStop(true)
+    , m_bFiring(false)
+    , m_bQuit(false)
 {
 }
 
@@ -16,6 +19,7 @@ HardwareControllerC::~HardwareControllerC()
         std::unique_lock<std::mutex> oLock(m_oMutex);
         m_iStarts = 0;
         m_bStop = true;
+        m_bQuit = true;
     }
     m_oWake.notify_all();
     if (m_oThread.joinable())
@@ -32,19 +36,12 @@ void HardwareControllerC::startNotifying()
     std::unique_lock<std::mutex> oLock(m_oMutex);
     if (m_iStarts++ > 0)
         return;
-    if (m_oThread.joinable()) {
-        if (m_oThread.get_id() == std::this_thread::get_id()) {
-            // Started again from one of its own notifications: it simply goes on.
-            m_bStop = false;
-            return;
-        }
-        // Stopped from one of its own notifications: it ends by itself, without the lock.
-        oLock.unlock();
-        m_oThread.join();
-        oLock.lock();
-    }
     m_bStop = false;
-    m_oThread = std::thread([this] { run(); });
+    ++m_uRound;
+    if (!m_oThread.joinable())
+        m_oThread = std::thread([this] { run(); });
+    oLock.unlock();
+    m_oWake.notify_all();
 }
 
 void HardwareControllerC::stopNotifying()
@@ -53,11 +50,10 @@ void HardwareControllerC::stopNotifying()
     if (m_iStarts == 0 || --m_iStarts > 0)
         return;
     m_bStop = true;
-    oLock.unlock();
     m_oWake.notify_all();
-    // From a notification the thread cannot wait for itself; the next start or the end does.
-    if (m_oThread.joinable() && m_oThread.get_id() != std::this_thread::get_id())
-        m_oThread.join();
+    // From a notification the thread cannot wait for itself.
+    if (m_oThread.get_id() != std::this_thread::get_id())
+        m_oIdle.wait(oLock, [this] { return !m_bFiring; });
 }
 
 bool HardwareControllerC::isNotifying() const
@@ -69,12 +65,21 @@ bool HardwareControllerC::isNotifying() const
 void HardwareControllerC::run()
 {
     std::unique_lock<std::mutex> oLock(m_oMutex);
-    while (!m_bStop) {
-        if (m_oWake.wait_for(oLock, std::chrono::milliseconds(NOTIFY_INTERVAL_MS), [this] { return m_bStop; }))
-            break;
+    while (!m_bQuit) {
+        if (m_bStop) {
+            m_oWake.wait(oLock, [this] { return m_bQuit || !m_bStop; });
+            continue;
+        }
+        const unsigned uRound = m_uRound;
+        if (m_oWake.wait_for(oLock, std::chrono::milliseconds(NOTIFY_INTERVAL_MS),
+                             [this, uRound] { return m_bStop || m_bQuit || m_uRound != uRound; }))
+            continue;
+        m_bFiring = true;
         oLock.unlock();
         m_oSource.fire(0, 0);
         oLock.lock();
+        m_bFiring = false;
+        m_oIdle.notify_all();
     }
 }
 

@@ -35,9 +35,16 @@ private:
     BSS::TSK::CommandSourceC m_oSource;
     mutable std::mutex m_oMutex;
     std::condition_variable m_oWake;
+    std::condition_variable m_oIdle;
+    // Made at the first start and kept, waiting without a timeout while stopped: a measurement
+    // that starts or stops does not make or end a thread.
     std::thread m_oThread;
     int m_iStarts;
+    // Counts the starts from stopped: a start begins a full interval before the first notification.
+    unsigned m_uRound;
     bool m_bStop;
+    bool m_bFiring;
+    bool m_bQuit;
 };
 
 // Null while no instrument is present; the simulated instrument is always there.

@@ -176,7 +176,7 @@ private slots:
     }
 
     // Started, the readings come from the hardware controller's thread as the tilt changes;
-    // stopped, they end and the thread is gone.
+    // stopped, they end.
     void liveReadings()
     {
         CCF::HardwareControllerC* pController = CCF::getHardwareController();
