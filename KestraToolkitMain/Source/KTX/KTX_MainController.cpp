@@ -24,6 +24,7 @@
 #include "V40_APP_AbstractApplication.h"
 #include "V40_APP_WaitLoop.h"
 #include "V40_GUI_ApplicationMenuComponent.h"
+#include "V40_GUI_FunctionKeyBar.h"
 #include "V40_GUI_Look.h"
 #include "V40_GUI_MainWindow.h"
 #include "V40_GUI_MenuContainer.h"
@@ -203,6 +204,11 @@ void MainControllerC::prepareLaterScreens()
                                                    pRoot->prepareSubmenus();
                                            },
                                            [] { V40::GUI::prepareLookFonts(); },
+                                           [] {
+                                               V40::GUI::MainWindowC* pMainWindow = V40::GUI::MainWindowC::instance();
+                                               if (pMainWindow && pMainWindow->functionKeyBar())
+                                                   pMainWindow->functionKeyBar()->prepareMenuFaces();
+                                           },
                                            [] { V40::GUI::UTI::prepareResourcePixmaps(QStringLiteral(":/Images")); }};
     QList<QPointer<V40::GUI::ApplicationMenuComponentC>> lstEntries;
     if (pRoot)

@@ -22,6 +22,11 @@ public:
     void setAllButtonsEnabled(bool bEnabled);
     // Null for a key without a button.
     FunctionKeyButtonC* button(int iKey) const;
+    // Draws the face that setButton(iKey, iToken) shows once, ahead of the first screen that
+    // shows it; the buttons are left as they are.
+    void prepareFace(int iKey, int iToken);
+    // The faces that menus show: each key's default label, and a disabled key.
+    void prepareMenuFaces();
 
 private:
     FunctionKeyButtonC* checkedButton(int iKey, int iLine) const;

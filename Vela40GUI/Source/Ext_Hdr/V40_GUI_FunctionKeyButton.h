@@ -3,6 +3,8 @@
 // window. A disabled button shows an empty face; its label is kept for when it is enabled again.
 #include <QPushButton>
 
+class QStyleOptionButton;
+
 namespace V40 {
 namespace GUI {
 
@@ -18,6 +20,9 @@ public:
     int key() const;
     // "F1" to "F6".
     QString defaultText() const;
+    // Draws the face that the label (or, not enabled, the empty face) shows once, ahead of the
+    // first screen that shows it; the button itself is left as it is.
+    void prepareFace(const QString& strText, bool bEnabled);
 
 public slots:
     void onClicked();
@@ -26,6 +31,8 @@ protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
+    const QPixmap& face(const QStyleOptionButton& rOption);
+
     int m_iKey;
 };
 

@@ -88,6 +88,38 @@ private slots:
         QCOMPARE(KestraTest::assertTexts(), QStringList{"Invalid function key button requested."});
     }
 
+    // A face drawn ahead is the one the button draws itself, labelled or disabled, and drawing it
+    // leaves the buttons as they were. The button that draws itself differs in a colour no face
+    // uses, so that it is not served the face drawn ahead.
+    void faceDrawnAheadIsTheButtonsOwn_data()
+    {
+        QTest::addColumn<bool>("bEnabled");
+        QTest::newRow("labelled") << true;
+        QTest::newRow("disabled") << false;
+    }
+
+    void faceDrawnAheadIsTheButtonsOwn()
+    {
+        QFETCH(bool, bEnabled);
+        FunctionKeyBarC oAhead;
+        const QList<ButtonStateT> lstBefore = buttonStates(oAhead);
+        const QString strLabel = QStringLiteral("Ahead %1").arg(bEnabled);
+        oAhead.button(Qt::Key_F3)->prepareFace(strLabel, bEnabled);
+        oAhead.prepareFace(Qt::Key_F9, 1);
+        QCOMPARE(KestraTest::assertTexts(), QStringList{"Invalid function key button requested."});
+        QCOMPARE(buttonStates(oAhead), lstBefore);
+
+        FunctionKeyBarC oOwn;
+        QPalette oPalette = oOwn.button(Qt::Key_F3)->palette();
+        oPalette.setColor(QPalette::ToolTipBase, Qt::green);
+        oOwn.button(Qt::Key_F3)->setPalette(oPalette);
+        for (FunctionKeyBarC* pBar : {&oAhead, &oOwn}) {
+            pBar->button(Qt::Key_F3)->setText(strLabel);
+            pBar->setButtonEnabled(Qt::Key_F3, bEnabled);
+        }
+        QCOMPARE(face(*oAhead.button(Qt::Key_F3)), face(*oOwn.button(Qt::Key_F3)));
+    }
+
     // Buttons of the same look share one face, and only they: the same label in another colour
     // is a face of its own.
     void facesFollowTheLook()

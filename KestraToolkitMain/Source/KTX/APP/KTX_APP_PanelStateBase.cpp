@@ -53,6 +53,10 @@ void PanelStateBaseC::warmUp()
     // Deleted with the state: the page of a run is always built afresh, with the data of then.
     createPage();
     pMainWindow->preparePage(m_pPage);
+    if (V40::GUI::FunctionKeyBarC* pBar = pMainWindow->functionKeyBar()) {
+        for (const FunctionKeyS& rKey : qAsConst(m_lstFunctionKeys))
+            pBar->prepareFace(rKey.iKey, rKey.iLabelToken);
+    }
 }
 
 void PanelStateBaseC::prepareShow()

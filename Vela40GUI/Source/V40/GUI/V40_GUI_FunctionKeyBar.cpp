@@ -58,6 +58,20 @@ FunctionKeyButtonC* FunctionKeyBarC::button(int iKey) const
     return m_hashButtons.value(iKey, nullptr);
 }
 
+void FunctionKeyBarC::prepareFace(int iKey, int iToken)
+{
+    if (FunctionKeyButtonC* pButton = checkedButton(iKey, __LINE__))
+        pButton->prepareFace(iToken == 0 ? pButton->defaultText() : LNG::getTextToken(iToken), true);
+}
+
+void FunctionKeyBarC::prepareMenuFaces()
+{
+    for (FunctionKeyButtonC* pButton : qAsConst(m_hashButtons))
+        pButton->prepareFace(pButton->defaultText(), true);
+    if (FunctionKeyButtonC* pButton = button(Qt::Key_F1))
+        pButton->prepareFace(QString(), false);
+}
+
 FunctionKeyButtonC* FunctionKeyBarC::checkedButton(int iKey, int iLine) const
 {
     FunctionKeyButtonC* pButton = button(iKey);

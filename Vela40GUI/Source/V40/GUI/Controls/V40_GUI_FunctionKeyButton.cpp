@@ -82,8 +82,34 @@ void FunctionKeyButtonC::paintEvent(QPaintEvent*)
     initStyleOption(&oOption);
     if (!isEnabled())
         oOption.text.clear();
+    QPainter oPainter(this);
+    oPainter.drawPixmap(0, 0, face(oOption));
+}
+
+void FunctionKeyButtonC::prepareFace(const QString& strText, bool bEnabled)
+{
+    // The option this button would paint with, labelled or disabled (as QWidget::palette() and
+    // QStyleOption::initFrom() make it), without touching the button. Polished as for its first
+    // paint (a button that was shown already is).
+    ensurePolished();
+    QStyleOptionButton oOption;
+    initStyleOption(&oOption);
+    if (bEnabled) {
+        oOption.text = strText;
+        oOption.state |= QStyle::State_Enabled;
+        oOption.palette.setCurrentColorGroup(!isVisible() || isActiveWindow() ? QPalette::Active : QPalette::Inactive);
+    } else {
+        oOption.text.clear();
+        oOption.state &= ~QStyle::State_Enabled;
+        oOption.palette.setCurrentColorGroup(QPalette::Disabled);
+    }
+    face(oOption);
+}
+
+const QPixmap& FunctionKeyButtonC::face(const QStyleOptionButton& rOption)
+{
     const qreal dRatio = devicePixelRatioF();
-    const FaceKeyS oKey{oOption.text, int(oOption.state), size(), dRatio, font(), palette()};
+    const FaceKeyS oKey{rOption.text, int(rOption.state), size(), dRatio, font(), rOption.palette};
     static QHash<FaceKeyS, QPixmap> s_hashFaces;
     auto it = s_hashFaces.find(oKey);
     if (it == s_hashFaces.end()) {
@@ -93,14 +119,13 @@ void FunctionKeyButtonC::paintEvent(QPaintEvent*)
         QStylePainter oFacePainter(&oFace, this);
         // What a painter on the button itself starts with.
         oFacePainter.setFont(font());
-        oFacePainter.setPen(palette().color(foregroundRole()));
-        oFacePainter.setBrush(palette().brush(backgroundRole()));
-        oFacePainter.drawControl(QStyle::CE_PushButton, oOption);
+        oFacePainter.setPen(rOption.palette.color(foregroundRole()));
+        oFacePainter.setBrush(rOption.palette.brush(backgroundRole()));
+        oFacePainter.drawControl(QStyle::CE_PushButton, rOption);
         oFacePainter.end();
         it = s_hashFaces.insert(oKey, oFace);
     }
-    QPainter oPainter(this);
-    oPainter.drawPixmap(0, 0, it.value());
+    return it.value();
 }
 
 } // namespace GUI
