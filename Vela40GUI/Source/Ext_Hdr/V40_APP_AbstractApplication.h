@@ -6,6 +6,8 @@
 #include <QScopedPointer>
 #include <QSharedPointer>
 
+#include <memory>
+
 class QWidget;
 
 namespace V40 {
@@ -26,7 +28,9 @@ public:
     // Asked by the menu item before run(); default true.
     virtual bool canStart();
     // Builds the state graph, creates the model, executes the first state (returns when the whole
-    // run is over), deletes model and states and returns the result code. Not overridden.
+    // run is over), gives up model and states and returns the result code. Not overridden. The
+    // states and the model of the run are deleted once the event loop has had its round, after
+    // the screen that follows the run is painted, or with the application.
     virtual int run();
     // While the toolkit idles, never during a run: makes the first state alone (no graph, no
     // model), lets it warm up and deletes it again.
@@ -62,9 +66,12 @@ public:
     static inline const int& s_iExitCodeFail = V40::APP::s_iExitCodeFail;
 
 private:
+    class RetiredRunsC;
+
     QScopedPointer<ApplicationModelBaseC> m_spModel;
     QHash<int, QSharedPointer<ApplicationStateBaseC>> m_mapStates;
     bool m_bRunning;
+    std::unique_ptr<RetiredRunsC> m_upRetired;
 };
 
 // Clears the keyboard focus when the widget that holds it is a value widget

@@ -374,10 +374,12 @@ private slots:
         QCOMPARE(oApp.m_mapCreateCalls.value(0), 1);
         QCOMPARE(lstDebugLines.filter("Application:"),
                  QStringList{"Application: Got 3 states with a total of 5 successor states."});
-        // After the run: states destroyed, model deleted, map empty.
-        QCOMPARE(oScript.iDestroyed, 2);
+        // After the run: map empty, no model; states and model are deleted in the event loop's
+        // next round, after the screen that follows the run is painted.
         QCOMPARE(oApp.stateCount(), 0);
         QCOMPARE(oApp.getModel(), nullptr);
+        QCOMPARE(oScript.iDestroyed, 0);
+        QTRY_COMPARE(oScript.iDestroyed, 2);
         QCOMPARE(oApp.m_iModelsDestroyed, 1);
         QCOMPARE(oApp.m_iStatesAtCreateModel, 3); // the model comes after all states
         QVERIFY(KestraTest::assertTexts().isEmpty());
@@ -530,11 +532,11 @@ private slots:
 
         bool bTimedOut = false;
         QCOMPARE(runGuarded(oApp, oScript, &bTimedOut), 0x2000008);
-        QCOMPARE(oScript.iDestroyed, 2);
+        QTRY_COMPARE(oScript.iDestroyed, 2);
         QCOMPARE(runGuarded(oApp, oScript, &bTimedOut), 0);
         QVERIFY(!bTimedOut);
         QCOMPARE(oScript.iConstructed, 4);
-        QCOMPARE(oScript.iDestroyed, 4);
+        QTRY_COMPARE(oScript.iDestroyed, 4);
         QCOMPARE(lstSerials, (QList<int>{1, 2, 3, 4})); // fresh state objects in run 2
         QCOMPARE(oApp.m_iCreateModelCalls, 2);
         QCOMPARE(oApp.m_iModelsDestroyed, 2);
@@ -621,12 +623,20 @@ private slots:
             pSeen = pState->getModel();
             bOwnClass = dynamic_cast<CountedModelC*>(pSeen) != nullptr;
         };
-        oScript.mapActions[0] = {oAction};
+        oScript.mapActions[0] = {oAction, oAction};
         QCOMPARE(oApp.run(), 0);
         QVERIFY(pSeen);
         QVERIFY(bOwnClass); // the application's own model class
-        QCOMPARE(oApp.m_iModelsDestroyed, 1);
+        QTRY_COMPARE(oApp.m_iModelsDestroyed, 1);
         QVERIFY(KestraTest::assertTexts().isEmpty());
+
+        // An application deleted before the event loop's round takes its last run along.
+        auto upApp = std::make_unique<TableApplicationC>(&oScript);
+        upApp->m_setStateIds << 0;
+        QCOMPARE(upApp->run(), 0);
+        const int iDestroyed = oScript.iDestroyed;
+        upApp.reset();
+        QCOMPARE(oScript.iDestroyed, iDestroyed + 1);
     }
 
     void runWithoutModelIsReportedNotCrashed()

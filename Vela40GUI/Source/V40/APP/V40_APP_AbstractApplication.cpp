@@ -8,6 +8,7 @@
 #include "Ferrolib/BSS_Assert.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 
 #define V40_APP_REPORT(text) BSS_ASSERT_REPORT((text), "V40_APP_AbstractApplication", __LINE__)
@@ -15,13 +16,61 @@
 namespace V40 {
 namespace APP {
 
+// The states and models of finished runs. Taking a run's pages apart costs as much as painting
+// the menu that follows, so they go after that paint: a zero timer fires only once the posted
+// events, the menu's update among them, have been handled.
+class AbstractApplicationC::RetiredRunsC : public QObject
+{
+public:
+    RetiredRunsC()
+    {
+        m_oTimer.setSingleShot(true);
+        m_oTimer.setInterval(0);
+        QObject::connect(&m_oTimer, &QTimer::timeout, this, &RetiredRunsC::clear);
+    }
+    ~RetiredRunsC() override { clear(); }
+
+    void retire(QHash<int, QSharedPointer<ApplicationStateBaseC>>& rmapStates,
+                QScopedPointer<ApplicationModelBaseC>& rspModel)
+    {
+        m_lstRuns.append(RunS{std::move(rmapStates), QSharedPointer<ApplicationModelBaseC>(rspModel.take())});
+        rmapStates.clear();
+        m_oTimer.start();
+    }
+
+    void clear()
+    {
+        m_oTimer.stop();
+        // Taken out first: a destructor that reaches the application finds nothing half deleted.
+        QList<RunS> lstRuns;
+        lstRuns.swap(m_lstRuns);
+        for (RunS& rRun : lstRuns) {
+            // States first: they may still refer to the model while they are destroyed.
+            rRun.mapStates.clear();
+            rRun.spModel.reset();
+        }
+    }
+
+private:
+    struct RunS
+    {
+        QHash<int, QSharedPointer<ApplicationStateBaseC>> mapStates;
+        QSharedPointer<ApplicationModelBaseC> spModel;
+    };
+
+    QList<RunS> m_lstRuns;
+    QTimer m_oTimer;
+};
+
 AbstractApplicationC::AbstractApplicationC()
     : m_bRunning(false)
+    , m_upRetired(new RetiredRunsC())
 {
 }
 
 AbstractApplicationC::~AbstractApplicationC()
 {
+    m_upRetired->clear();
     // States first: they may still refer to the model while they are destroyed.
     m_mapStates.clear();
     m_spModel.reset();
@@ -73,9 +122,7 @@ int AbstractApplicationC::run()
         // and return "no result" rather than crash.
         V40_APP_REPORT("m_spModel");
     }
-    m_spModel.reset();
-
-    m_mapStates.clear();
+    m_upRetired->retire(m_mapStates, m_spModel);
     m_bRunning = false;
     return iResult;
 }
