@@ -592,20 +592,27 @@ CalibrationValuesS CalibrationModelC::GetAveragedCalibrationValues() const
 
 CalibrationValuesS CalibrationModelC::GetCurrentCalibrationValues() const
 {
+    CalibrationValuesS oValues;
+    LoadCurrentCalibrationValues(oValues);
+    return oValues;
+}
+
+bool CalibrationModelC::LoadCurrentCalibrationValues(CalibrationValuesS& rValues) const
+{
     VMN::SensorCalibrationParameterSetC oParameterSet(1);
     if (oParameterSet.load(0) != RC_OK) {
         KTX_APP_REPORT("false");
-        return CalibrationValuesS();
+        return false;
     }
     const SDR::CalibrationParametersC oStored = oParameterSet.getParameters();
-    CalibrationValuesS oValues;
-    oValues.DateTime = m_dDateTime;
-    oValues.LIndex = oStored.getValue(SDR::CalibrationParametersC::COMPENSATOR_L_INDEX);
-    oValues.QIndex = oStored.getValue(SDR::CalibrationParametersC::COMPENSATOR_T_INDEX);
-    oValues.VIndex = oStored.getValue(SDR::CalibrationParametersC::V_INDEX);
-    oValues.HzCollimation = oStored.getValue(SDR::CalibrationParametersC::HZ_COLLIMATION);
-    oValues.TiltAxis = oStored.getValue(SDR::CalibrationParametersC::TILTING_AXIS);
-    return oValues;
+    rValues = CalibrationValuesS();
+    rValues.DateTime = m_dDateTime;
+    rValues.LIndex = oStored.getValue(SDR::CalibrationParametersC::COMPENSATOR_L_INDEX);
+    rValues.QIndex = oStored.getValue(SDR::CalibrationParametersC::COMPENSATOR_T_INDEX);
+    rValues.VIndex = oStored.getValue(SDR::CalibrationParametersC::V_INDEX);
+    rValues.HzCollimation = oStored.getValue(SDR::CalibrationParametersC::HZ_COLLIMATION);
+    rValues.TiltAxis = oStored.getValue(SDR::CalibrationParametersC::TILTING_AXIS);
+    return true;
 }
 
 bool CalibrationModelC::isModified() const

@@ -95,8 +95,11 @@ public:
     CalibrationErrorS GetError() const;
     SDR::AngleMeasurementC GetMeasData() const;
     CalibrationValuesS GetAveragedCalibrationValues() const;
-    // The values stored in the instrument.
+    // The values stored in the instrument; all zero when they cannot be read.
     CalibrationValuesS GetCurrentCalibrationValues() const;
+    // The values stored in the instrument into rValues; false (reported) when the parameter set
+    // cannot be loaded, rValues then untouched.
+    bool LoadCurrentCalibrationValues(CalibrationValuesS& rValues) const;
 
     // Always: a calibration is always worth asking about.
     bool isModified() const override;

@@ -34,11 +34,14 @@ CalibrationResultsPanelC::CalibrationResultsPanelC(QWidget* parent)
 
 CalibrationResultsPanelC::~CalibrationResultsPanelC() = default;
 
-void CalibrationResultsPanelC::showResults(const CalibrationValuesS& rNew, const CalibrationValuesS& rOld,
+void CalibrationResultsPanelC::showResults(const CalibrationValuesS& rNew, const CalibrationValuesS* pOld,
                                            bool bATRUpdated)
 {
     m_upNewRows->showValues(rNew);
-    m_upOldRows->showValues(rOld);
+    if (pOld)
+        m_upOldRows->showValues(*pOld);
+    else
+        m_upOldRows->clearValues();
     m_pATRLabel->setText(V40::LNG::getTextToken(bATRUpdated ? V40::LNG::TK::Calibration_TrevoCalibrationWasUpdated
                                                             : V40::LNG::TK::Calibration_TrevoCalibrationWasNotUpdated));
 }

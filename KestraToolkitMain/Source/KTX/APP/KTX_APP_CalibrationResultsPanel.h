@@ -20,7 +20,8 @@ public:
     explicit CalibrationResultsPanelC(QWidget* parent = nullptr);
     ~CalibrationResultsPanelC() override;
 
-    void showResults(const CalibrationValuesS& rNew, const CalibrationValuesS& rOld, bool bATRUpdated);
+    // Without stored values (pOld null) the "Old" rows are empty rather than zeros.
+    void showResults(const CalibrationValuesS& rNew, const CalibrationValuesS* pOld, bool bATRUpdated);
 
     const CalibrationValueRowsC& newRows() const;
     const CalibrationValueRowsC& oldRows() const;

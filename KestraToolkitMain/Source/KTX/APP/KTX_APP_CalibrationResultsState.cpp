@@ -35,9 +35,12 @@ void CalibrationResultsStateC::prepareShow()
 {
     CalibrationModelC* poModel = calibrationModelOf(modelOrNull());
     CalibrationResultsPanelC* pPanel = getResultsPanel();
-    if (poModel && pPanel)
-        pPanel->showResults(poModel->GetAveragedCalibrationValues(), poModel->GetCurrentCalibrationValues(),
-                            poModel->IsATRAdjust());
+    if (!poModel || !pPanel)
+        return;
+    CalibrationValuesS oStored;
+    const bool bStored = poModel->LoadCurrentCalibrationValues(oStored);
+    pPanel->showResults(poModel->GetAveragedCalibrationValues(), bStored ? &oStored : nullptr,
+                        poModel->IsATRAdjust());
 }
 
 void CalibrationResultsStateC::OnOkPressed()

@@ -2,6 +2,7 @@
 
 #include "KTX/APP/KTX_APP_AngleDisplay.h"
 
+#include "V40_GUI_AbstractValueWidget.h"
 #include "V40_GUI_HLabeledWidget.h"
 #include "V40_LNG_TextTokens.h"
 #include "V40_LNG_TokenNames.h"
@@ -42,6 +43,14 @@ void CalibrationValueRowsC::showValues(const CalibrationValuesS& rValues)
                                         rValues.TiltAxis};
     for (int i = 0; i < ROW_COUNT; ++i)
         AngleDisplay::showValue(m_lstRows.at(i), adValues[i]);
+}
+
+void CalibrationValueRowsC::clearValues()
+{
+    for (V40::GUI::HLabeledWidgetC* pRow : qAsConst(m_lstRows)) {
+        pRow->getValueWidget()->setValue(QVariant());
+        pRow->getValueWidget()->refresh();
+    }
 }
 
 } // namespace APP

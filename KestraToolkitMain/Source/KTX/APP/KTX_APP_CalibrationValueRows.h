@@ -28,6 +28,8 @@ public:
 
     V40::GUI::HLabeledWidgetC* row(int iRow) const;
     void showValues(const CalibrationValuesS& rValues);
+    // Rows without values, for values that cannot be read.
+    void clearValues();
 
 private:
     QList<V40::GUI::HLabeledWidgetC*> m_lstRows;

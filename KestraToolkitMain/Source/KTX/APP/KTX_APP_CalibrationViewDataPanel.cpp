@@ -23,9 +23,12 @@ CalibrationViewDataPanelC::CalibrationViewDataPanelC(QWidget* parent)
 
 CalibrationViewDataPanelC::~CalibrationViewDataPanelC() = default;
 
-void CalibrationViewDataPanelC::showValues(const CalibrationValuesS& rValues)
+void CalibrationViewDataPanelC::showValues(const CalibrationValuesS* pValues)
 {
-    m_upRows->showValues(rValues);
+    if (pValues)
+        m_upRows->showValues(*pValues);
+    else
+        m_upRows->clearValues();
 }
 
 const CalibrationValueRowsC& CalibrationViewDataPanelC::rows() const

@@ -17,7 +17,8 @@ public:
     explicit CalibrationViewDataPanelC(QWidget* parent = nullptr);
     ~CalibrationViewDataPanelC() override;
 
-    void showValues(const CalibrationValuesS& rValues);
+    // Without values (null) the rows are empty rather than zeros.
+    void showValues(const CalibrationValuesS* pValues);
     const CalibrationValueRowsC& rows() const;
 
 private:

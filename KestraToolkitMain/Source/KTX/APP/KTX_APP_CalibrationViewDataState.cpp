@@ -35,8 +35,10 @@ void CalibrationViewDataStateC::prepareShow()
 {
     CalibrationModelC* poModel = calibrationModelOf(modelOrNull());
     CalibrationViewDataPanelC* pPanel = getViewDataPanel();
-    if (poModel && pPanel)
-        pPanel->showValues(poModel->GetCurrentCalibrationValues());
+    if (!poModel || !pPanel)
+        return;
+    CalibrationValuesS oStored;
+    pPanel->showValues(poModel->LoadCurrentCalibrationValues(oStored) ? &oStored : nullptr);
 }
 
 void CalibrationViewDataStateC::OnOkPressed()

@@ -378,6 +378,27 @@ private slots:
         QCOMPARE(dAtrHz, (dTolerance >= 0 && iEntry == 0) ? gon(0.04) : lstBefore.last());
     }
 
+    // Stored values that cannot be read show as no value ("----"), never as zeros that look stored.
+    void unreadableStoredValuesShowNothing()
+    {
+        KTX::UTI::UnitConfigC oUnits;
+        oUnits.setToDefault();
+        oUnits.setAngleUnit(KTX::UTI::AU_Gon);
+        QVERIFY(oUnits.save());
+        CalibrationResultsPanelC oPanel;
+        CalibrationValuesS oNew;
+        oNew.VIndex = gon(0.004);
+        oPanel.showResults(oNew, nullptr, false);
+        QCOMPARE(rows(oPanel.newRows()), QStringLiteral("0.0000,0.0000,0.0040,0.0000,0.0000"));
+        const QString strNone = QStringLiteral("----,----,----,----,----");
+        QCOMPARE(rows(oPanel.oldRows()), strNone);
+        oPanel.showResults(oNew, &oNew, false);
+        QCOMPARE(rows(oPanel.oldRows()), rows(oPanel.newRows()));
+        CalibrationViewDataPanelC oData;
+        oData.showValues(nullptr);
+        QCOMPARE(rows(oData.rows()), strNone);
+    }
+
 private:
     KestraTest::GuiPlatformC m_oPlatform;
     QList<int> m_lstMenu;
