@@ -22,6 +22,7 @@
 
 namespace {
 
+// UTF-8: a stream takes a bare char text as Latin-1.
 const char* const kHelp =
     "Usage: KestraSimCtl COMMAND [ARGUMENTS]\n"
     "Changes the simulated instrument while the toolkit runs, and presses its keys from outside.\n"
@@ -63,7 +64,7 @@ const char* const kHelp =
 
 int usage()
 {
-    QTextStream(stderr) << kHelp;
+    QTextStream(stderr) << QString::fromUtf8(kHelp);
     return 2;
 }
 
@@ -202,7 +203,7 @@ int main(int iArgc, char** apArgv)
         return usage();
     const QString strCommand = lstArguments.first();
     if (strCommand == QLatin1String("--help") || strCommand == QLatin1String("-h")) {
-        QTextStream(stdout) << kHelp;
+        QTextStream(stdout) << QString::fromUtf8(kHelp);
         return 0;
     }
     if (strCommand == QLatin1String("set") && lstArguments.size() == 3)

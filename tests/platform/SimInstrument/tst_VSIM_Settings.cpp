@@ -277,12 +277,24 @@ private slots:
             {{"attach-device", "71"}, 0, ""},
             {{"get", "Events/DeviceAttached"}, 0, "63,71\n"},
             {{"attach-device", "300"}, 1, "A device type is a number from 0 to 255, not '300'.\n"},
+            {{"aim", "0gon", "100gon"}, 0, ""},
+            {{"aim"}, 0, "Hz = 0.0000 gon (0 rad)   V = 100.0000 gon (1.57079633 rad)\n"},
+            // Hz within one turn; V as given, in another unit.
+            {{"aim", "-100gon", "50deg"}, 0, ""},
+            {{"aim"}, 0, "Hz = 300.0000 gon (4.71238898 rad)   V = 55.5556 gon (0.872664626 rad)\n"},
+            // A refused angle changes neither.
+            {{"aim", "10", "100gon"}, 1,
+             "'10' is no angle: give a number with its unit, one of rad, mrad, gon, mgon, deg (for example 0.05gon).\n"},
+            {{"aim", "0gon", "500gon"}, 1, "Telescope/V takes 0 .. 6.283185307179586 rad; 7.853981633974484 is refused.\n"},
+            {{"aim"}, 0, "Hz = 300.0000 gon (4.71238898 rad)   V = 55.5556 gon (0.872664626 rad)\n"},
         };
         for (const auto& rRun : aoRuns) {
             const ToolRunS oRun = runSimCtl(rRun.lstArguments);
             QCOMPARE(oRun.strOutput, rRun.strOutput);
             QCOMPARE(oRun.iExitCode, rRun.iExitCode);
         }
+        // The help's degree sign comes out as one.
+        QVERIFY(runSimCtl({"--help"}).strOutput.contains(QString::fromUtf8("(°C or mbar)")));
     }
 
     // Attachments queued by several processes at once are all kept.
