@@ -196,8 +196,8 @@ void MainControllerC::startGui()
 void MainControllerC::prepareLaterScreens()
 {
     // Done while the main menu waits for its first key: the submenus' pages, the fonts and the
-    // images of the screens to come, and the first screen of every application built once and
-    // thrown away, so that they open as fast the first time as later.
+    // images of the screens to come, and the first screen of every application built ahead, so
+    // that an opening only brings it up to date.
     QPointer<MenuContainerC> pRoot = m_pRootMenuContainer;
     QList<std::function<void()>> lstSteps {[pRoot] {
                                                if (pRoot)
@@ -215,9 +215,8 @@ void MainControllerC::prepareLaterScreens()
         collectApplicationComponents(pRoot, lstEntries);
     for (const QPointer<V40::GUI::ApplicationMenuComponentC>& pEntry : qAsConst(lstEntries)) {
         lstSteps << [pEntry] {
-            // Only while the menus are on the screen: inside an application's or a message's wait
-            // the time is the screen's, and its keys come first.
-            if (pEntry && pEntry->application() && V40::APP::WaitLoopC::depth() == 0)
+            // Skipped by the application itself while any wait runs.
+            if (pEntry && pEntry->application())
                 pEntry->application()->warmUpFirstState();
         };
     }

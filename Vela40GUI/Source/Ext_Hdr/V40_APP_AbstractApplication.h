@@ -30,11 +30,18 @@ public:
     // Builds the state graph, creates the model, executes the first state (returns when the whole
     // run is over), gives up model and states and returns the result code. Not overridden. The
     // states and the model of the run are deleted once the event loop has had its round, after
-    // the screen that follows the run is painted, or with the application.
+    // the screen that follows the run is painted, or with the application. A first state kept
+    // from a warm-up is taken instead of a new one.
     virtual int run();
-    // While the toolkit idles, never during a run: makes the first state alone (no graph, no
-    // model), lets it warm up and deletes it again.
+    // While the toolkit idles, never during a run nor inside any wait: makes the first state
+    // alone (no graph, no model) and lets it warm up. A state that built its screen is kept and
+    // becomes the first state of the next run; after that run the one for the run after it is
+    // built the same way, once the screen that follows is painted. Any other state is deleted.
     void warmUpFirstState();
+    // Deletes the first state kept from a warm-up, as when its texts are out of date.
+    void dropPreparedState();
+    // Whether a first state is kept from a warm-up.
+    bool hasPreparedState() const;
     virtual int getFirstStateId() = 0;
     // The successor of a state for an exit code, or -1 (end of the application), or -2 (none).
     virtual int getNextStateId(int iStateId, int iExitCode) = 0;
@@ -70,7 +77,10 @@ private:
 
     QScopedPointer<ApplicationModelBaseC> m_spModel;
     QHash<int, QSharedPointer<ApplicationStateBaseC>> m_mapStates;
+    QSharedPointer<ApplicationStateBaseC> m_spPrepared;
+    int m_iPreparedStateId;
     bool m_bRunning;
+    bool m_bWarmsUp;
     std::unique_ptr<RetiredRunsC> m_upRetired;
 };
 

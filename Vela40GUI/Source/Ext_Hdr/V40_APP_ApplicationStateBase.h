@@ -28,10 +28,11 @@ public:
     // cancelled). Overrides prepare their panel and then call the default,
     // or do their work at once and leave with OnSuccess()/OnFail()/OnExit().
     virtual void execute();
-    // Outside any run, while the toolkit idles: builds what the state shows once, off the screen,
-    // so that its first real showing finds code, fonts and glyphs ready. The state is deleted
-    // afterwards; nothing it read is kept. Default: nothing.
-    virtual void warmUp();
+    // Outside any run, while the toolkit idles: builds what the state shows, off the screen, so
+    // that its first real showing finds it ready. True when it built something: the state is then
+    // kept for the next run, and brings what it built up to date when it is executed. Default:
+    // nothing, false.
+    virtual bool warmUp();
 
 public slots:
     // Leaves the state with iExitCode: executes the successor nested, or ends the application.

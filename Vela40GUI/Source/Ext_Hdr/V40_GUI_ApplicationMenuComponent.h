@@ -30,6 +30,8 @@ public:
 
 public slots:
     void onSelected() override;
+    // A first screen built ahead holds the texts of the language before.
+    void onLanguageChanged() override;
 
 private:
     QScopedPointer<V40::APP::AbstractApplicationC> m_spApplication;

@@ -40,6 +40,10 @@ public:
     HLabeledWidgetC* getRow(int iKey) const;
     QVBoxLayout* panelLayout() const;
 
+    // Brings a panel built ahead, and not shown since, up to date: loads its values again. False
+    // when it would be built differently now and must be built again.
+    virtual bool refresh();
+
 public slots:
     // Loads the values through the settings model.
     void loadValues();

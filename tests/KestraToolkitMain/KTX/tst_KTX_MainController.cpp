@@ -10,6 +10,11 @@
 #include "KTX/KTX_Module.h"
 #include "KTX/KTX_NativeEventFilter.h"
 #include "KTX/KTX_ThreadSwitchHelper.h"
+#include "KTX/APP/KTX_APP_AtmosphericSettingsModel.h"
+#include "KTX/APP/KTX_APP_AtmosphericSettingsPanel.h"
+#include "KTX/APP/KTX_APP_DateTimeSettingsModel.h"
+#include "KTX/APP/KTX_APP_DateTimeSettingsPanel.h"
+#include "KTX/APP/KTX_APP_LevelLaserPlummetPanel.h"
 #include "KTX/APP/KTX_APP_SystemInformationPanel.h"
 #include "KTX/APP/KTX_APP_UnitSettingsModel.h"
 #include "KTX/APP/KTX_APP_UnitSettingsPanel.h"
@@ -23,14 +28,19 @@
 #include "Quillbase/CMN_System.h"
 #include "SimInstrument/VSIM_SettingTable.h"
 #include "SimInstrument/VSIM_Settings.h"
+#include "V40_APP_AbstractApplication.h"
+#include "V40_GUI_ApplicationMenuComponent.h"
 #include "V40_GUI_ComboWidget.h"
 #include "V40_GUI_HLabeledWidget.h"
+#include "V40_GUI_ListWidget.h"
 #include "V40_GUI_MainWindow.h"
 #include "V40_GUI_MenuContainer.h"
 #include "V40_GUI_MenuContainerProperties.h"
 #include "V40_GUI_UTI_Trace.h"
 
+#include <QDate>
 #include <QDir>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTranslator>
@@ -63,6 +73,22 @@ bool guiShown()
         return pMainWindow && pMainWindow->isVisible()
                && pMainWindow->titleBar()->title() == QStringLiteral("MAIN MENU");
     });
+}
+
+// How many applications of the menus hold a first screen built ahead.
+int preparedApplications(V40::GUI::MenuContainerC* pRoot)
+{
+    std::function<int(V40::GUI::AbstractMenuComponentC*)> fnCount = [&](V40::GUI::AbstractMenuComponentC* pComponent) {
+        if (auto* pEntry = qobject_cast<V40::GUI::ApplicationMenuComponentC*>(pComponent))
+            return pEntry->application() && pEntry->application()->hasPreparedState() ? 1 : 0;
+        int iCount = 0;
+        if (auto* pContainer = qobject_cast<V40::GUI::MenuContainerC*>(pComponent)) {
+            for (V40::GUI::AbstractMenuComponentC* pChild : pContainer->components())
+                iCount += fnCount(pChild);
+        }
+        return iCount;
+    };
+    return pRoot ? fnCount(pRoot) : 0;
 }
 
 bool guiGone()
@@ -135,11 +161,14 @@ private slots:
         QCOMPARE(KestraTest::assertTexts().join(" | "), QString());
     }
 
-    // The first screens built ahead while the main menu waits are thrown away: an opening reads
-    // what the instrument and the records hold then, and the warm-up itself stores nothing.
+    // The first screens are built ahead while the menus wait, and after each run for the next.
+    // They show what the records and the instrument hold when they open: the data are changed
+    // after the warm-up (first round) and again after each round of openings. The warm-up itself
+    // reports and stores nothing.
     void warmedUpScreensShowTheDataOfTheirOpening()
     {
-        KTX::UTI::UnitConfigC oConfig;
+        using namespace KTX::UTI;
+        UnitConfigC oConfig;
         oConfig.setToDefault();
         QVERIFY(oConfig.save());
         QSignalSpy oPrepared(&controller(), &KTX::MainControllerC::laterScreensPrepared);
@@ -147,40 +176,92 @@ private slots:
         QVERIFY(guiShown());
         QVERIFY(oPrepared.count() == 1 || oPrepared.wait(10000));
         QCOMPARE(KestraTest::assertTexts(), QStringList());
-        KTX::UTI::UnitConfigC oStored;
-        QCOMPARE(oStored.loadRecord(), KTX::UTI::UnitConfigC::LOAD_STORED);
+        UnitConfigC oStored;
+        QCOMPARE(oStored.loadRecord(), UnitConfigC::LOAD_STORED);
         QCOMPARE(oStored.getAngleUnit(), oConfig.getAngleUnit());
+        // Level, system information, units, date and time, communication, atmospheric settings, and
+        // the level screen that both calibrations start with.
+        QCOMPARE(preparedApplications(controller().rootMenuContainer()), 8);
+        // A clock screen built ahead does not tick while the menus sleep.
+        const auto lstClockPanels = V40::GUI::MainWindowC::instance()->findChildren<KTX::APP::DateTimeSettingsPanelC*>();
+        QCOMPARE(lstClockPanels.size(), 1);
+        for (QTimer* pTimer : lstClockPanels.first()->findChildren<QTimer*>())
+            QVERIFY(!pTimer->isActive());
 
-        // Changed after the warm-up, as another screen or KestraSimCtl would.
-        oConfig.setAngleUnit(KTX::UTI::AU_Mil);
-        QVERIFY(oConfig.save());
-        QVERIFY(VSIM::SettingsC::setValues({qMakePair(QStringLiteral("Identity/SerialNumber"), QVariant("4711"))}));
-
-        // What the opened screens show: the serial number row and the angle unit.
         QStringList lstShown;
         auto noteShown = [&] {
             QWidget* pPage = V40::GUI::MainWindowC::instance()->contentBar();
-            if (auto* pInfo = pPage ? pPage->findChild<KTX::APP::SystemInformationPanelC*>() : nullptr)
+            if (auto* pLevel = pPage->findChild<KTX::APP::LevelLaserPlummetPanelC*>())
+                lstShown << pLevel->getLRow()->getValueWidget()->getUnitText()
+                         << (pLevel->getPlummetInputWidget() ? pLevel->getPlummetInputWidget()->getValue().toString()
+                                                             : QStringLiteral("no plummet"));
+            if (auto* pInfo = pPage->findChild<KTX::APP::SystemInformationPanelC*>())
                 lstShown << pInfo->rows().value(1).second;
-            if (auto* pUnits = pPage ? pPage->findChild<KTX::APP::UnitSettingsPanelC*>() : nullptr) {
+            if (auto* pUnits = pPage->findChild<KTX::APP::UnitSettingsPanelC*>()) {
                 auto* pCombo = qobject_cast<V40::GUI::ComboWidgetC*>(
                     pUnits->getRow(KTX::APP::UnitSettingsModelC::KEY_ANGLE_UNIT)->getValueWidget());
                 lstShown << (pCombo ? pCombo->itemText(pCombo->getCurrentIndex()) : QString());
             }
+            if (auto* pDate = pPage->findChild<KTX::APP::DateTimeSettingsPanelC*>())
+                lstShown << qobject_cast<V40::GUI::ValueWidgetC*>(
+                                pDate->getRow(KTX::APP::DateTimeSettingsModelC::KEY_DATE)->getValueWidget())
+                                ->getLineEdit()->text().right(4);
+            if (auto* pPorts = pPage->findChild<V40::GUI::ListWidgetC*>())
+                lstShown << (pPorts->rowCount() > 0 ? QStringLiteral("ports") : QStringLiteral("no ports"));
+            if (auto* pAtmos = pPage->findChild<KTX::APP::AtmosphericSettingsPanelC*>())
+                lstShown << pAtmos->getRow(KTX::APP::AtmosphericSettingsModelC::KEY_PRESSURE)->getValueWidget()->getUnitText();
         };
-        GuiKeyDriver::KeyScript oScript;
-        oScript.key(Qt::Key_2).call(noteShown).key(Qt::Key_Escape)                         // system information
-            .key(Qt::Key_3).key(Qt::Key_1).call(noteShown).key(Qt::Key_Escape);           // unit settings
-        QVERIFY(oScript.run(20000));
-        QCOMPARE(lstShown, (QStringList {QStringLiteral("4711"),
-                                         KTX::APP::UnitSettingsModelC::getAngleUnitText(KTX::UTI::AU_Mil)}));
-        QCOMPARE(GuiKeyDriver::title(), QStringLiteral("SETTINGS"));
+        struct RoundS
+        {
+            int iAngleUnit;
+            int iPressureUnit;
+            const char* szSerial;
+            bool bPlummet;
+            int iIntensity;
+            int iYear;
+        };
+        // The level screen's angle unit, plummet intensity and plummet option change one at a time.
+        const RoundS aRounds[] = {{AU_Mil, PU_MmHg, "4711", true, 60, 2031},
+                                  {AU_Mil, PU_InHg, "4712", true, 20, 2032},
+                                  {AU_Degree, PU_Millibar, "4713", false, 20, 2033}};
+        for (const RoundS& rRound : aRounds) {
+            // The runs before have built their next screens ahead.
+            QVERIFY(KestraTest::waitFor([this] { return preparedApplications(controller().rootMenuContainer()) == 8; }));
+            // Changed as another screen or KestraSimCtl would.
+            oConfig.setAngleUnit(rRound.iAngleUnit);
+            oConfig.setPressureUnit(rRound.iPressureUnit);
+            QVERIFY(oConfig.save());
+            const double dYears = (rRound.iYear - QDate::currentDate().year()) * 365.25 * 86400.0;
+            QVERIFY(VSIM::SettingsC::setValues({qMakePair(QStringLiteral("Identity/SerialNumber"), QVariant(rRound.szSerial)),
+                                                qMakePair(QStringLiteral("LaserPlummet/Option"), QVariant(int(rRound.bPlummet))),
+                                                qMakePair(QStringLiteral("LaserPlummet/Intensity"), QVariant(rRound.iIntensity)),
+                                                qMakePair(QStringLiteral("Clock/Offset"), QVariant(dYears))}));
+            lstShown.clear();
+            GuiKeyDriver::KeyScript oScript;
+            oScript.key(Qt::Key_1).call(noteShown).key(Qt::Key_Escape)                      // level
+                .key(Qt::Key_2).call(noteShown).key(Qt::Key_Escape)                         // system information
+                .key(Qt::Key_3)                                                             // settings
+                .key(Qt::Key_1).call(noteShown).key(Qt::Key_Escape)                         // units
+                .key(Qt::Key_2).call(noteShown).key(Qt::Key_Escape)                         // date and time
+                .key(Qt::Key_3).call(noteShown).key(Qt::Key_Escape)                         // communication
+                .key(Qt::Key_4).call(noteShown).key(Qt::Key_Escape).key(Qt::Key_Escape);    // atmospheric
+            QVERIFY(oScript.run(20000));
+            const QString strPlummet = rRound.bPlummet ? QString::number(rRound.iIntensity) : QStringLiteral("no plummet");
+            QCOMPARE(lstShown, (QStringList {UnitConverter::unitText(Q_Angle, rRound.iAngleUnit), strPlummet,
+                                             QString::fromLatin1(rRound.szSerial),
+                                             KTX::APP::UnitSettingsModelC::getAngleUnitText(rRound.iAngleUnit),
+                                             QString::number(rRound.iYear), QStringLiteral("ports"),
+                                             UnitConverter::unitText(Q_Pressure, rRound.iPressureUnit)}));
+            QCOMPARE(GuiKeyDriver::title(), QStringLiteral("MAIN MENU"));
+        }
         QCOMPARE(KestraTest::assertTexts(), QStringList());
 
         oConfig.setToDefault();
         QVERIFY(oConfig.save());
-        QVERIFY(VSIM::SettingsC::setValues(
-            {qMakePair(QStringLiteral("Identity/SerialNumber"), QVariant(VSIM::findSetting("Identity/SerialNumber")->strDefault))}));
+        QList<QPair<QString, QVariant>> lstDefaults;
+        for (const char* szKey : {"Identity/SerialNumber", "LaserPlummet/Option", "LaserPlummet/Intensity", "Clock/Offset"})
+            lstDefaults << qMakePair(QString::fromLatin1(szKey), QVariant(VSIM::findSetting(QString::fromLatin1(szKey))->strDefault));
+        QVERIFY(VSIM::SettingsC::setValues(lstDefaults));
     }
 
     void exitQuestion_data()

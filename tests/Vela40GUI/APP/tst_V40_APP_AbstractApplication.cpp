@@ -62,6 +62,7 @@ struct ScriptS
     QHash<int, QList<ActionS>> mapActions;
     int iConstructed = 0;
     int iDestroyed = 0;
+    bool bWarmUp = false; // what warmUp() returns
     QList<QPointer<ApplicationStateBaseC>> lstRunning;
 };
 
@@ -79,6 +80,8 @@ public:
 
     int id() const { return m_iId; }
     int serial() const { return m_iSerial; }
+
+    bool warmUp() override { return m_pScript->bWarmUp; }
 
     void execute() override
     {
@@ -545,6 +548,57 @@ private slots:
         QCOMPARE(lstModels[2], lstModels[3]);
         QCOMPARE(oApp.m_mapCreateCalls.value(0), 2);
         QCOMPARE(oApp.getModel(), nullptr);
+    }
+
+    // A first state that built its screen ahead is kept and taken by the next run instead of a new
+    // one; once that run is over and the event loop had its rounds, the one for the run after it
+    // is built. Nothing is built inside a wait, and a dropped state is gone.
+    void firstStateBuiltAheadServesTheNextRun()
+    {
+        ScriptS oScript;
+        TableApplicationC oApp(&oScript);
+        oApp.m_setStateIds << 0 << 1;
+        oApp.link(0, s_iExitCodeSuccess, 1);
+        ScriptS oOtherScript;
+        oOtherScript.bWarmUp = true;
+        TableApplicationC oOther(&oOtherScript);
+        oOther.m_setStateIds << 0;
+
+        oApp.warmUpFirstState(); // builds nothing: not kept
+        QVERIFY(!oApp.hasPreparedState());
+        QCOMPARE(oScript.iDestroyed, 1);
+        oScript.bWarmUp = true;
+        oApp.warmUpFirstState();
+        oApp.warmUpFirstState(); // one at most
+        QVERIFY(oApp.hasPreparedState());
+        QCOMPARE(oScript.iConstructed, 2);
+
+        int iFirstSerial = 0;
+        ActionS oFirst{s_iExitCodeSuccess};
+        oFirst.fnBefore = [&](ApplicationStateBaseC* pState) {
+            iFirstSerial = static_cast<ScriptedStateC*>(pState)->serial();
+        };
+        ActionS oSecond{s_iExitCodeFail};
+        oSecond.fnBefore = [&](ApplicationStateBaseC*) {
+            oApp.warmUpFirstState();
+            oOther.warmUpFirstState();
+        };
+        oScript.mapActions[0] = {oFirst};
+        oScript.mapActions[1] = {oSecond};
+        bool bTimedOut = false;
+        QCOMPARE(runGuarded(oApp, oScript, &bTimedOut), 0x2000008);
+        QVERIFY(!bTimedOut);
+        QCOMPARE(iFirstSerial, 2);
+        QCOMPARE(oApp.m_mapCreateCalls.value(0), 2);
+        QCOMPARE(oOtherScript.iConstructed, 0);
+        QVERIFY(!oApp.hasPreparedState());
+
+        QTRY_VERIFY(oApp.hasPreparedState());
+        QCOMPARE(oApp.m_mapCreateCalls.value(0), 3);
+        QCOMPARE(oScript.iDestroyed, 3); // the first built, and the run's two
+        oApp.dropPreparedState();
+        QVERIFY(!oApp.hasPreparedState());
+        QCOMPARE(oScript.iDestroyed, 4);
     }
 
     void immediateStatesRunNested()

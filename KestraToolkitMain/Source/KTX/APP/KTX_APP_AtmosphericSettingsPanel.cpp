@@ -29,14 +29,13 @@ AtmosphericSettingsPanelC::AtmosphericSettingsPanelC(QWidget* parent)
         KTX_APP_REPORT("pSettingsModel");
         return;
     }
-    UTI::UnitConfigC oUnits;
-    oUnits.load();
+    m_lstUnits = configuredUnits();
     const int iEditable = V40::GUI::AbstractValueWidgetC::MODE_EDITABLE;
-    addUnitRow(Model::KEY_HEIGHT, UTI::Q_Distance, oUnits.getDistanceUnit(), -2000.0, 10000.0, 3, 0.0,
+    addUnitRow(Model::KEY_HEIGHT, UTI::Q_Distance, m_lstUnits.at(0), -2000.0, 10000.0, 3, 0.0,
                TK::AtmosphericSettings_ZMSL);
-    addUnitRow(Model::KEY_TEMPERATURE, UTI::Q_Temperature, oUnits.getTemperatureUnit(), -50.0, 70.0, 1, 12,
+    addUnitRow(Model::KEY_TEMPERATURE, UTI::Q_Temperature, m_lstUnits.at(1), -50.0, 70.0, 1, 12,
                TK::AtmosphericSettings_Temperature);
-    addUnitRow(Model::KEY_PRESSURE, UTI::Q_Pressure, oUnits.getPressureUnit(), 289.8, 1301.4, 2, 1013.25,
+    addUnitRow(Model::KEY_PRESSURE, UTI::Q_Pressure, m_lstUnits.at(2), 289.8, 1301.4, 2, 1013.25,
                TK::AtmosphericSettings_Pressure);
     addNumberRow(Model::KEY_HUMIDITY, 0.0, 100.0, 1, QStringLiteral("%"), 60, TK::AtmosphericSettings_Humidity,
                  iEditable);
@@ -55,6 +54,18 @@ AtmosphericSettingsPanelC::AtmosphericSettingsPanelC(QWidget* parent)
 }
 
 AtmosphericSettingsPanelC::~AtmosphericSettingsPanelC() = default;
+
+bool AtmosphericSettingsPanelC::refresh()
+{
+    return configuredUnits() == m_lstUnits && V40::GUI::SettingsPanelC::refresh();
+}
+
+QList<int> AtmosphericSettingsPanelC::configuredUnits()
+{
+    UTI::UnitConfigC oUnits;
+    oUnits.load();
+    return {oUnits.getDistanceUnit(), oUnits.getTemperatureUnit(), oUnits.getPressureUnit()};
+}
 
 V40::GUI::SettingsModelC* AtmosphericSettingsPanelC::createModel()
 {

@@ -3,6 +3,8 @@
 // units, humidity, the resulting ppm (shown only), the refraction coefficient and its switch.
 #include "V40_GUI_SettingsPanel.h"
 
+#include <QList>
+
 namespace KTX {
 namespace APP {
 
@@ -14,6 +16,9 @@ public:
     explicit AtmosphericSettingsPanelC(QWidget* parent = nullptr);
     ~AtmosphericSettingsPanelC() override;
 
+    // Built again when the units have changed since.
+    bool refresh() override;
+
 protected:
     // An AtmosphericSettingsModelC.
     V40::GUI::SettingsModelC* createModel() override;
@@ -23,6 +28,11 @@ private:
                     const QVariant& rvarDefault, int iLabelToken);
     void addNumberRow(int iKey, double dMinimum, double dMaximum, int iDecimals, const QString& strUnitText,
                       const QVariant& rvarDefault, int iLabelToken, int iMode);
+    // Distance, temperature and pressure unit of the configuration now.
+    static QList<int> configuredUnits();
+
+    // The units the rows were built with.
+    QList<int> m_lstUnits;
 };
 
 } // namespace APP

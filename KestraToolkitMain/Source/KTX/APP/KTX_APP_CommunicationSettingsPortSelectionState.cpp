@@ -55,16 +55,18 @@ QWidget* CommunicationSettingsPortSelectionStateC::createPanel(QWidget* pPage)
     pLayout->addWidget(m_pPortList);
     connect(m_pPortList.data(), &QTableWidget::itemSelectionChanged, this,
             &CommunicationSettingsPortSelectionStateC::UpdateToSelection);
-    // A run has its model (execute() checks); a warm-up has none and hears nothing.
-    if (auto* pModel = dynamic_cast<CommunicationSettingsModelC*>(modelOrNull()))
-        connect(pModel, &CommunicationSettingsModelC::notify, this,
-                &CommunicationSettingsPortSelectionStateC::OnDeviceProxyCollectionChanged);
     return pPanel;
 }
 
 bool CommunicationSettingsPortSelectionStateC::canWarmUp() const
 {
     return true;
+}
+
+bool CommunicationSettingsPortSelectionStateC::refreshPanel()
+{
+    // The ports are listed when the page is shown.
+    return m_pPortList != nullptr;
 }
 
 void CommunicationSettingsPortSelectionStateC::addShortcuts()
@@ -79,6 +81,9 @@ void CommunicationSettingsPortSelectionStateC::prepareShow()
     CommunicationSettingsModelC* pModel = communicationModel();
     if (!pModel)
         return;
+    // Only a run has the model; a panel built ahead hears it from its first showing on.
+    connect(pModel, &CommunicationSettingsModelC::notify, this,
+            &CommunicationSettingsPortSelectionStateC::OnDeviceProxyCollectionChanged, Qt::UniqueConnection);
     pModel->setMode(CommunicationSettingsModelC::MODE_PORT_SELECTION);
     // Back from a device's settings the same port is selected; at the start the one in use.
     const int iSelected = pModel->getSelectedPort();

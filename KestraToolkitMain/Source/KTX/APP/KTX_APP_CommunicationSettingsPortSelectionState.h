@@ -42,6 +42,7 @@ protected:
     void prepareShow() override;
     // The list is filled when the page is shown, from the model; built without one it is empty.
     bool canWarmUp() const override;
+    bool refreshPanel() override;
 
 private:
     CommunicationSettingsModelC* communicationModel() const;

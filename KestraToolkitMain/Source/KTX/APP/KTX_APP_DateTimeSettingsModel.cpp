@@ -105,9 +105,19 @@ bool DateTimeSettingsModelC::readValues()
     oConfig.load();
     onTimerTick();
     setValue(KEY_DATE_FORMAT, oConfig.getDateFormat());
-    connect(&m_oTimer, SIGNAL(timeout()), this, SLOT(onTimerTick()), Qt::UniqueConnection);
-    m_oTimer.start(s_iTickMs);
     return true;
+}
+
+void DateTimeSettingsModelC::followClock(bool bFollow)
+{
+    // A screen built ahead and not shown must not wake the instrument every second.
+    if (!bFollow) {
+        m_oTimer.stop();
+        return;
+    }
+    connect(&m_oTimer, SIGNAL(timeout()), this, SLOT(onTimerTick()), Qt::UniqueConnection);
+    onTimerTick();
+    m_oTimer.start(s_iTickMs);
 }
 
 bool DateTimeSettingsModelC::writeValues()

@@ -27,8 +27,10 @@ public:
     explicit DateTimeSettingsModelC(QObject* parent = nullptr);
     ~DateTimeSettingsModelC() override;
 
-    // The clock into time and date, the stored date format; then the clock is followed.
+    // The clock into time and date, the stored date format.
     bool readValues() override;
+    // While the screen is shown: time and date follow the clock from now on, every second.
+    void followClock(bool bFollow);
     // Sets the clock when time or date was edited, stores the date format when it was changed.
     bool writeValues() override;
 

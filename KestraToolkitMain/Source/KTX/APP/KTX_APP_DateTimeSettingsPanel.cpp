@@ -54,5 +54,19 @@ V40::GUI::SettingsModelC* DateTimeSettingsPanelC::createModel()
     return new DateTimeSettingsModelC();
 }
 
+void DateTimeSettingsPanelC::showEvent(QShowEvent* pEvent)
+{
+    if (Model* pModel = qobject_cast<Model*>(getModel()))
+        pModel->followClock(true);
+    V40::GUI::SettingsPanelC::showEvent(pEvent);
+}
+
+void DateTimeSettingsPanelC::hideEvent(QHideEvent* pEvent)
+{
+    if (Model* pModel = qobject_cast<Model*>(getModel()))
+        pModel->followClock(false);
+    V40::GUI::SettingsPanelC::hideEvent(pEvent);
+}
+
 } // namespace APP
 } // namespace KTX

@@ -17,6 +17,9 @@ public:
 protected:
     // A DateTimeSettingsModelC.
     V40::GUI::SettingsModelC* createModel() override;
+    // The rows follow the clock while they are shown.
+    void showEvent(QShowEvent* pEvent) override;
+    void hideEvent(QHideEvent* pEvent) override;
 };
 
 } // namespace APP

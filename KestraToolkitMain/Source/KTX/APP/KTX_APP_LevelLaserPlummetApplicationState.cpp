@@ -36,6 +36,13 @@ bool LevelLaserPlummetApplicationStateC::canWarmUp() const
     return true;
 }
 
+bool LevelLaserPlummetApplicationStateC::refreshPanel()
+{
+    m_upModel->ReadInstrumentInfo();
+    LevelLaserPlummetPanelC* pPanel = getLevelPanel();
+    return pPanel && pPanel->isUpToDate();
+}
+
 void LevelLaserPlummetApplicationStateC::prepareShow()
 {
     m_upModel->Start();

@@ -33,6 +33,8 @@ protected:
     QWidget* createPanel(QWidget* pPage) override;
     // The level model is the state's own; it is started only when the page is shown.
     bool canWarmUp() const override;
+    // Built again when the option, the angle unit or the stored intensity changed since.
+    bool refreshPanel() override;
     // Starts the model: inclinations flow, the plummet shines.
     void prepareShow() override;
 

@@ -42,12 +42,17 @@ LevelLaserPlummetModelC::LevelLaserPlummetModelC(QObject* parent)
     , m_bStarted(false)
     , m_pMeasSubject(nullptr)
 {
+    ReadInstrumentInfo();
+    bindCommand([this](int, int) { UpdateInclinations(); });
+}
+
+void LevelLaserPlummetModelC::ReadInstrumentInfo()
+{
     VMN::InstrumentInfoC oInstrumentInfo;
     VMN::OrlinStatusControllerC* pStatusController = VMN::OrlinSystemAccessorC::getOrlinStatusController();
     if (!pStatusController || pStatusController->getInstrumentInfo(oInstrumentInfo) != RC_OK)
         KTX_APP_REPORT("RC_OK == VMN::OrlinSystemAccessorC::getOrlinStatusController()->getInstrumentInfo( oInstrumentInfo )");
     m_bHasLaserPlummet = oInstrumentInfo.hasOption(VMN::InstrumentInfoC::OPTION_LASER_PLUMMET);
-    bindCommand([this](int, int) { UpdateInclinations(); });
 }
 
 LevelLaserPlummetModelC::~LevelLaserPlummetModelC()

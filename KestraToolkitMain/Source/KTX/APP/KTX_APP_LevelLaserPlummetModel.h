@@ -20,9 +20,12 @@ class LevelLaserPlummetModelC : public QObject, public BSS::TSK::CommandC
     Q_OBJECT
 
 public:
-    // Reads once whether the instrument has a laser plummet.
+    // Reads whether the instrument has a laser plummet.
     explicit LevelLaserPlummetModelC(QObject* parent = nullptr);
     ~LevelLaserPlummetModelC() override;
+
+    // Reads it again, for a screen built ahead that is about to be shown.
+    void ReadInstrumentInfo();
 
     bool HasLaserPlummet() const;
     // The stored intensity in percent; 0 without a laser plummet or when it cannot be read.

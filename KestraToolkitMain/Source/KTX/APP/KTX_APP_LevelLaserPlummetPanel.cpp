@@ -47,6 +47,13 @@ int nearestIntensity(int iIntensity)
     return iNearest;
 }
 
+int configuredAngleUnit()
+{
+    UTI::UnitConfigC oUnits;
+    oUnits.load();
+    return oUnits.getAngleUnit();
+}
+
 } // namespace
 
 const QList<int>& LevelLaserPlummetPanelC::plummetIntensities()
@@ -70,11 +77,11 @@ LevelLaserPlummetPanelC::LevelLaserPlummetPanelC(LevelLaserPlummetModelC* pModel
     , m_pPlummetInputWidget(nullptr)
     , m_pPlummetRow(nullptr)
     , m_bShowingValues(false)
+    , m_iAngleUnit(configuredAngleUnit())
+    , m_iPlummetPreset(-1)
 {
     setFont(V40::GUI::lookFont(22));
-    UTI::UnitConfigC oUnits;
-    oUnits.load();
-    const QVariant varAngleUnit = oUnits.getAngleUnit();
+    const QVariant varAngleUnit = m_iAngleUnit;
     m_pLRow = newAngleRow(V40::LNG::TK::Level_L, varAngleUnit);
     m_pTRow = newAngleRow(V40::LNG::TK::Level_T, varAngleUnit);
 
@@ -158,6 +165,7 @@ V40::GUI::HLabeledWidgetC* LevelLaserPlummetPanelC::newAngleRow(int iLabelToken,
 void LevelLaserPlummetPanelC::addPlummetRow()
 {
     const int iPreset = nearestIntensity(m_pLevelLaserPlummetModel->GetLaserPlummetIntensity());
+    m_iPlummetPreset = iPreset;
     m_pPlummetInputWidget = new V40::GUI::ComboWidgetC(nullptr, V40::GUI::ComboWidgetC::MODE_EDITABLE);
     // Beside the vials a field of the settings rows' width does not fit; the entries are short.
     m_pPlummetInputWidget->setWidthMode(V40::GUI::ValueWidgetC::WIDTH_UP_TO_FIXED);
@@ -169,6 +177,15 @@ void LevelLaserPlummetPanelC::addPlummetRow()
     m_pPlummetInputWidget->setHasFocus();
     connect(m_pPlummetInputWidget->getModel(), &V40::GUI::ValueModelC::valueChanged, this,
             &LevelLaserPlummetPanelC::onLaserPlummetIntensityChanged);
+}
+
+bool LevelLaserPlummetPanelC::isUpToDate() const
+{
+    if (!m_pLevelLaserPlummetModel || configuredAngleUnit() != m_iAngleUnit)
+        return false;
+    if (!m_pLevelLaserPlummetModel->HasLaserPlummet())
+        return !m_pPlummetRow;
+    return m_pPlummetRow && nearestIntensity(m_pLevelLaserPlummetModel->GetLaserPlummetIntensity()) == m_iPlummetPreset;
 }
 
 LevelWidgetC* LevelLaserPlummetPanelC::getRoundBubble() const

@@ -35,6 +35,8 @@ public:
     V40::GUI::HLabeledWidgetC* getTRow() const;
     // Null without a laser plummet.
     V40::GUI::ComboWidgetC* getPlummetInputWidget() const;
+    // Whether it shows what would be built now: the angle unit, the plummet row and its intensity.
+    bool isUpToDate() const;
 
 signals:
     void laserPlummetIntensityChanged(int iLaserPlummetIntensity);
@@ -62,6 +64,9 @@ private:
     V40::GUI::HLabeledWidgetC* m_pPlummetRow;
     // The rows show a reading (else they are empty).
     bool m_bShowingValues;
+    // What the panel was built with; the preset is -1 without a plummet row.
+    int m_iAngleUnit;
+    int m_iPlummetPreset;
 };
 
 } // namespace APP

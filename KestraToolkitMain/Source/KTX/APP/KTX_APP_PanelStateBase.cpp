@@ -29,6 +29,12 @@ PanelStateBaseC::~PanelStateBaseC()
     delete m_pPage.data();
 }
 
+void PanelStateBaseC::deletePage()
+{
+    delete m_pPage.data();
+    m_lstFunctionKeys.clear();
+}
+
 QWidget* PanelStateBaseC::getPanel() const
 {
     return m_pPanel;
@@ -45,18 +51,24 @@ bool PanelStateBaseC::canWarmUp() const
     return false;
 }
 
-void PanelStateBaseC::warmUp()
+bool PanelStateBaseC::refreshPanel()
+{
+    return false;
+}
+
+bool PanelStateBaseC::warmUp()
 {
     V40::GUI::MainWindowC* pMainWindow = V40::GUI::MainWindowC::instance();
     if (!pMainWindow || m_pPage || !canWarmUp())
-        return;
-    // Deleted with the state: the page of a run is always built afresh, with the data of then.
+        return false;
     createPage();
+    m_bBuiltAhead = true;
     pMainWindow->preparePage(m_pPage);
     if (V40::GUI::FunctionKeyBarC* pBar = pMainWindow->functionKeyBar()) {
         for (const FunctionKeyS& rKey : qAsConst(m_lstFunctionKeys))
             pBar->prepareFace(rKey.iKey, rKey.iLabelToken);
     }
+    return true;
 }
 
 void PanelStateBaseC::prepareShow()
@@ -91,6 +103,12 @@ void PanelStateBaseC::execute()
     if (!modelOrNull()) {
         KTX_APP_REPORT("pModel");
         return;
+    }
+    if (m_bBuiltAhead) {
+        m_bBuiltAhead = false;
+        // Built while the menus waited: what it shows must be what the opening reads.
+        if (!m_pPanel || !refreshPanel())
+            deletePage();
     }
     if (!m_pPage)
         createPage();

@@ -1,7 +1,8 @@
 #pragma once
 // The screen of a panel state: the content page with its panel, the shortcuts and the labels of
 // the function keys, the title; shown in the main window while the state waits. The page is made
-// once and lives as long as the state, so that a state that comes back shows what it showed.
+// once and lives as long as the state, so that a state that comes back shows what it showed; one
+// built ahead by the warm-up is brought up to date before it is first shown.
 // A panel state is its panel (createPanel()) and its slots, nothing more.
 #include "V40_APP_ApplicationStateBase.h"
 
@@ -30,7 +31,7 @@ public:
     // nobody could leave the state, so it leaves as Escape would.
     void execute() override;
     // Builds the page and paints it once, hidden in the main window, when canWarmUp().
-    void warmUp() override;
+    bool warmUp() override;
 
     // The panel, once the state was first executed.
     QWidget* getPanel() const;
@@ -40,6 +41,10 @@ protected:
     virtual QWidget* createPanel(QWidget* pPage) = 0;
     // Whether createPanel() works outside a run, without the application's model. Default: no.
     virtual bool canWarmUp() const;
+    // A panel built ahead is about to be shown for the first time: brings it up to what the
+    // records and the instrument hold now, or returns false to have it built again. Default:
+    // false.
+    virtual bool refreshPanel();
     // The keys of the state. Default: Escape leaves with OnFail(), F6 ("OK") with OnSuccess().
     virtual void addShortcuts();
     // Every time before the page is shown: bind the panel's model, read instrument data.
@@ -59,6 +64,7 @@ protected:
 private:
     QShortcut* newShortcut(int iKey, int iLabelToken);
     void createPage();
+    void deletePage();
 
     struct FunctionKeyS
     {
@@ -70,6 +76,7 @@ private:
     QPointer<V40::GUI::ContentBarBaseWidgetC> m_pPage;
     QPointer<QWidget> m_pPanel;
     QList<FunctionKeyS> m_lstFunctionKeys;
+    bool m_bBuiltAhead = false;
 };
 
 } // namespace APP

@@ -27,6 +27,12 @@ bool SettingsPanelStateC::canWarmUp() const
     return true;
 }
 
+bool SettingsPanelStateC::refreshPanel()
+{
+    V40::GUI::SettingsPanelC* pPanel = settingsPanel();
+    return pPanel && pPanel->refresh();
+}
+
 void SettingsPanelStateC::addShortcuts()
 {
     PanelStateBaseC::addShortcuts();

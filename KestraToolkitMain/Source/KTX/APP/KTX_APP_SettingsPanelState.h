@@ -30,6 +30,8 @@ public slots:
 protected:
     // A settings panel brings its own model.
     bool canWarmUp() const override;
+    // The panel's own refresh().
+    bool refreshPanel() override;
     void addShortcuts() override;
     void prepareShow() override;
 

@@ -35,6 +35,14 @@ bool SystemInformationApplicationStateC::canWarmUp() const
     return true;
 }
 
+bool SystemInformationApplicationStateC::refreshPanel()
+{
+    SystemInformationPanelC* pPanel = getInformationPanel();
+    if (pPanel)
+        pPanel->reload();
+    return pPanel != nullptr;
+}
+
 void SystemInformationApplicationStateC::addShortcuts()
 {
     addShortcut(Qt::Key_F1, V40::LNG::TK::Systeminformation_Legal, &SystemInformationApplicationStateC::OnShowLegalInfo);

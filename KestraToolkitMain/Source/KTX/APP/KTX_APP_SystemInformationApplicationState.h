@@ -24,6 +24,8 @@ protected:
     QWidget* createPanel(QWidget* pPage) override;
     // The panel reads the instrument through a model of its own.
     bool canWarmUp() const override;
+    // The values read again; the rows are the same on every instrument.
+    bool refreshPanel() override;
     void addShortcuts() override;
 };
 

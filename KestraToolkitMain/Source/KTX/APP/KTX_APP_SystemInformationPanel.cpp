@@ -18,6 +18,36 @@ namespace APP {
 namespace {
 namespace TK = V40::LNG::TK;
 const int s_iFontPointSize = 22;
+
+// The rows in the order shown: the label, and the value the model gives.
+struct RowS
+{
+    int iLabelToken;
+    QString (SystemInformationModelC::*pfnValue)() const;
+};
+const RowS s_aRows[] = {
+    {TK::Systeminformation_InstrumentModel, &SystemInformationModelC::GetInstrumentModel},
+    {TK::Systeminformation_SerialNumber, &SystemInformationModelC::GetSerialNumber},
+    {TK::Systeminformation_EquipmentNumber, &SystemInformationModelC::GetEquipmentNumber},
+    {TK::Systeminformation_AngleAccuracy, &SystemInformationModelC::GetAngleAccuracy},
+    {TK::Systeminformation_EDM, &SystemInformationModelC::GetEdm},
+    {TK::Systeminformation_KestraToolkit, &SystemInformationModelC::GetToolkitVersion},
+    {TK::Systeminformation_WinCEVersion, &SystemInformationModelC::GetWinCEVersion},
+    {TK::Systeminformation_BootVersion, &SystemInformationModelC::GetBootVersion},
+    {TK::Systeminformation_EFIVersion, &SystemInformationModelC::GetEfiVersion},
+    {TK::Systeminformation_SBVersion, &SystemInformationModelC::GetSbVersion},
+    {TK::Systeminformation_EDMVersion, &SystemInformationModelC::GetEdmVersion},
+    {TK::Systeminformation_KDMVersion, &SystemInformationModelC::GetKdmVersion},
+    {TK::Systeminformation_ExtendedRobotic, &SystemInformationModelC::GetExtendedRobotic},
+    {TK::Systeminformation_VirtualRobotic, &SystemInformationModelC::GetVirtualRobotic},
+    {TK::Systeminformation_Trevo360, &SystemInformationModelC::GetTrevo360},
+    {TK::Systeminformation_Vantis360, &SystemInformationModelC::GetVantis360},
+    {TK::Systeminformation_ProductionFlag, &SystemInformationModelC::GetProductionFlag},
+    {TK::Systeminformation_OverviewCamera, &SystemInformationModelC::GetOverviewCamera},
+    {TK::Systeminformation_OVCVersion, &SystemInformationModelC::GetOvcVersion},
+    {TK::Systeminformation_Imaging, &SystemInformationModelC::GetImaging},
+    {TK::Systeminformation_Video, &SystemInformationModelC::GetVideo},
+};
 } // namespace
 
 SystemInformationPanelC::SystemInformationPanelC(QWidget* parent)
@@ -30,28 +60,9 @@ SystemInformationPanelC::SystemInformationPanelC(QWidget* parent)
     pLayout->setContentsMargins(0, 0, 0, 0);
     pLayout->addWidget(m_pTabPanel);
 
-    const SystemInformationModelC& rModel = *m_pModel;
-    addRow(TK::Systeminformation_InstrumentModel, rModel.GetInstrumentModel());
-    addRow(TK::Systeminformation_SerialNumber, rModel.GetSerialNumber());
-    addRow(TK::Systeminformation_EquipmentNumber, rModel.GetEquipmentNumber());
-    addRow(TK::Systeminformation_AngleAccuracy, rModel.GetAngleAccuracy());
-    addRow(TK::Systeminformation_EDM, rModel.GetEdm());
-    addRow(TK::Systeminformation_KestraToolkit, rModel.GetToolkitVersion());
-    addRow(TK::Systeminformation_WinCEVersion, rModel.GetWinCEVersion());
-    addRow(TK::Systeminformation_BootVersion, rModel.GetBootVersion());
-    addRow(TK::Systeminformation_EFIVersion, rModel.GetEfiVersion());
-    addRow(TK::Systeminformation_SBVersion, rModel.GetSbVersion());
-    addRow(TK::Systeminformation_EDMVersion, rModel.GetEdmVersion());
-    addRow(TK::Systeminformation_KDMVersion, rModel.GetKdmVersion());
-    addRow(TK::Systeminformation_ExtendedRobotic, rModel.GetExtendedRobotic());
-    addRow(TK::Systeminformation_VirtualRobotic, rModel.GetVirtualRobotic());
-    addRow(TK::Systeminformation_Trevo360, rModel.GetTrevo360());
-    addRow(TK::Systeminformation_Vantis360, rModel.GetVantis360());
-    addRow(TK::Systeminformation_ProductionFlag, rModel.GetProductionFlag());
-    addRow(TK::Systeminformation_OverviewCamera, rModel.GetOverviewCamera());
-    addRow(TK::Systeminformation_OVCVersion, rModel.GetOvcVersion());
-    addRow(TK::Systeminformation_Imaging, rModel.GetImaging());
-    addRow(TK::Systeminformation_Video, rModel.GetVideo());
+    for (const RowS& rRow : s_aRows)
+        addRow(rRow.iLabelToken);
+    showValues();
 
     // The rows take no focus, so Left and Right are free to turn the pages.
     QShortcut* pPrevious = new QShortcut(QKeySequence(Qt::Key_Left), this, nullptr, nullptr, Qt::WindowShortcut);
@@ -61,6 +72,19 @@ SystemInformationPanelC::SystemInformationPanelC(QWidget* parent)
 }
 
 SystemInformationPanelC::~SystemInformationPanelC() = default;
+
+void SystemInformationPanelC::reload()
+{
+    delete m_pModel;
+    m_pModel = new SystemInformationModelC(this);
+    showValues();
+}
+
+void SystemInformationPanelC::showValues()
+{
+    for (int iRow = 0; iRow < m_lstRows.size(); ++iRow)
+        m_lstRows.at(iRow).second->setText((m_pModel->*s_aRows[iRow].pfnValue)());
+}
 
 SystemInformationModelC* SystemInformationPanelC::getModel() const
 {
@@ -80,7 +104,7 @@ QList<QPair<QString, QString>> SystemInformationPanelC::rows() const
     return lstRows;
 }
 
-void SystemInformationPanelC::addRow(int iLabelToken, const QString& strValue)
+void SystemInformationPanelC::addRow(int iLabelToken)
 {
     const int iRow = m_lstRows.size() % ROWS_PER_PAGE;
     if (iRow == 0) {
@@ -100,7 +124,6 @@ void SystemInformationPanelC::addRow(int iLabelToken, const QString& strValue)
     pLabel->setText(V40::LNG::getTextToken(iLabelToken));
     QLabel* pValue = new QLabel(pPage);
     pValue->setTextFormat(Qt::PlainText);
-    pValue->setText(strValue);
     pValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pGrid->addWidget(pLabel, iRow, 0);
     pGrid->addWidget(pValue, iRow, 1);

@@ -31,13 +31,16 @@ public:
     explicit SystemInformationPanelC(QWidget* parent = nullptr);
     ~SystemInformationPanelC() override;
 
+    // Reads everything again, from a model of its own that replaces the last one.
+    void reload();
     SystemInformationModelC* getModel() const;
     V40::GUI::TabPanelC* getTabPanel() const;
     // The rows in the order shown: (label, value).
     QList<QPair<QString, QString>> rows() const;
 
 private:
-    void addRow(int iLabelToken, const QString& strValue);
+    void addRow(int iLabelToken);
+    void showValues();
 
     SystemInformationModelC* m_pModel;
     QPointer<V40::GUI::TabPanelC> m_pTabPanel;

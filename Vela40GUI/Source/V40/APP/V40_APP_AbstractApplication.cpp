@@ -3,6 +3,7 @@
 #include "V40_APP_ApplicationModelBase.h"
 #include "V40_APP_ApplicationStateBase.h"
 #include "V40_APP_InvalidState.h"
+#include "V40_APP_WaitLoop.h"
 #include "V40_GUI_UTI_Trace.h"
 
 #include "Ferrolib/BSS_Assert.h"
@@ -10,6 +11,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 #define V40_APP_REPORT(text) BSS_ASSERT_REPORT((text), "V40_APP_AbstractApplication", __LINE__)
 
@@ -22,11 +25,16 @@ namespace APP {
 class AbstractApplicationC::RetiredRunsC : public QObject
 {
 public:
-    RetiredRunsC()
+    // fnAfter runs in the round after a deletion.
+    explicit RetiredRunsC(std::function<void()> fnAfter)
+        : m_fnAfter(std::move(fnAfter))
     {
         m_oTimer.setSingleShot(true);
         m_oTimer.setInterval(0);
-        QObject::connect(&m_oTimer, &QTimer::timeout, this, &RetiredRunsC::clear);
+        QObject::connect(&m_oTimer, &QTimer::timeout, this, [this] {
+            clear();
+            QTimer::singleShot(0, this, m_fnAfter);
+        });
     }
     ~RetiredRunsC() override { clear(); }
 
@@ -60,17 +68,25 @@ private:
 
     QList<RunS> m_lstRuns;
     QTimer m_oTimer;
+    const std::function<void()> m_fnAfter;
 };
 
 AbstractApplicationC::AbstractApplicationC()
-    : m_bRunning(false)
-    , m_upRetired(new RetiredRunsC())
+    : m_iPreparedStateId(STATE_END)
+    , m_bRunning(false)
+    , m_bWarmsUp(false)
+    // The next run's first screen is built once the last run's pages are gone.
+    , m_upRetired(new RetiredRunsC([this] {
+        if (m_bWarmsUp)
+            warmUpFirstState();
+    }))
 {
 }
 
 AbstractApplicationC::~AbstractApplicationC()
 {
     m_upRetired->clear();
+    m_spPrepared.reset();
     // States first: they may still refer to the model while they are destroyed.
     m_mapStates.clear();
     m_spModel.reset();
@@ -129,14 +145,30 @@ int AbstractApplicationC::run()
 
 void AbstractApplicationC::warmUpFirstState()
 {
-    // A run's states are executing further up the call stack.
-    if (m_bRunning)
+    // A run's states are executing further up the call stack; inside any other wait the time
+    // belongs to the screen shown and its keys.
+    if (m_bRunning || m_spPrepared || WaitLoopC::depth() != 0)
         return;
-    const QScopedPointer<ApplicationStateBaseC> spState(createState(getFirstStateId()));
+    m_bWarmsUp = true;
+    const int iStateId = getFirstStateId();
+    const QSharedPointer<ApplicationStateBaseC> spState(createState(iStateId));
     if (!spState)
         return;
     spState->setApplication(this);
-    spState->warmUp();
+    if (spState->warmUp()) {
+        m_spPrepared = spState;
+        m_iPreparedStateId = iStateId;
+    }
+}
+
+void AbstractApplicationC::dropPreparedState()
+{
+    m_spPrepared.reset();
+}
+
+bool AbstractApplicationC::hasPreparedState() const
+{
+    return !m_spPrepared.isNull();
 }
 
 ApplicationStateBaseC* AbstractApplicationC::createState(int iStateId)
@@ -157,8 +189,12 @@ QSharedPointer<ApplicationStateBaseC> AbstractApplicationC::getState(int iStateI
     if (itFound != m_mapStates.cend())
         return itFound.value();
 
+    QSharedPointer<ApplicationStateBaseC> spState;
+    if (m_spPrepared && iStateId == m_iPreparedStateId)
+        spState.swap(m_spPrepared);
+    else
+        spState.reset(createState(iStateId));
     // Inserted before the successors are resolved, so that cycles find this entry.
-    const QSharedPointer<ApplicationStateBaseC> spState(createState(iStateId));
     m_mapStates.insert(iStateId, spState);
 
     if (spState) {

@@ -27,8 +27,9 @@ ApplicationStateBaseC::ApplicationStateBaseC(QObject* parent)
 
 ApplicationStateBaseC::~ApplicationStateBaseC() = default;
 
-void ApplicationStateBaseC::warmUp()
+bool ApplicationStateBaseC::warmUp()
 {
+    return false;
 }
 
 void ApplicationStateBaseC::execute()

@@ -91,6 +91,12 @@ void SettingsPanelC::loadValues()
         V40_GUI_REPORT("getModel() && getModel()->load()");
 }
 
+bool SettingsPanelC::refresh()
+{
+    loadValues();
+    return true;
+}
+
 void SettingsPanelC::showEvent(QShowEvent* pEvent)
 {
     // Rows that do not fit first lose the room above them, then move closer together.

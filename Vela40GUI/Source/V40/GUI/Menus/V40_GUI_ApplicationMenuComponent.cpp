@@ -55,5 +55,11 @@ void ApplicationMenuComponentC::onSelected()
     }
 }
 
+void ApplicationMenuComponentC::onLanguageChanged()
+{
+    if (m_spApplication)
+        m_spApplication->dropPreparedState();
+}
+
 } // namespace GUI
 } // namespace V40
