@@ -37,6 +37,8 @@
 #include "V40_GUI_MenuContainer.h"
 #include "V40_GUI_MenuContainerProperties.h"
 #include "V40_GUI_UTI_Trace.h"
+#include "V40_LNG_TextTokens.h"
+#include "V40_LNG_TokenNames.h"
 
 #include <QDate>
 #include <QDir>
@@ -311,10 +313,14 @@ private slots:
 
     void languageChangeRefreshesTextsWithoutRebuildingTheTree()
     {
+        QSignalSpy oPrepared(&controller(), &KTX::MainControllerC::laterScreensPrepared);
         m_oPlatform.task().startGui();
         QVERIFY(guiShown());
+        QVERIFY(oPrepared.count() == 1 || oPrepared.wait(10000));
         V40::GUI::MenuContainerC* pRoot = controller().rootMenuContainer();
         const QList<V40::GUI::AbstractMenuComponentC*> lstChildren = pRoot->components();
+        const int iLabelToken = V40::LNG::TK::Systeminformation_InstrumentModel;
+        const QString strEnglish = V40::LNG::getTextToken(iLabelToken);
         QTranslator oGerman;
         QVERIFY(oGerman.load(KestraTest::binDir() + "/KestraToolkit_de_DE.qm"));
         QCoreApplication::installTranslator(&oGerman);
@@ -322,6 +328,19 @@ private slots:
         QVERIFY(GuiKeyDriver::title() != QStringLiteral("MAIN MENU"));
         QCOMPARE(controller().rootMenuContainer(), pRoot);
         QCOMPARE(pRoot->components(), lstChildren);
+        // The first screens built ahead in English are gone: system information opens in German.
+        QCOMPARE(preparedApplications(pRoot), 0);
+        QString strLabel;
+        GuiKeyDriver::KeyScript oScript;
+        oScript.key(Qt::Key_2)
+            .call([&] {
+                auto* pInfo = V40::GUI::MainWindowC::instance()->contentBar()->findChild<KTX::APP::SystemInformationPanelC*>();
+                strLabel = pInfo ? pInfo->rows().value(0).first : QString();
+            })
+            .key(Qt::Key_Escape);
+        QVERIFY(oScript.run());
+        QCOMPARE(strLabel, V40::LNG::getTextToken(iLabelToken));
+        QVERIFY(strLabel != strEnglish);
         QCoreApplication::removeTranslator(&oGerman);
         QVERIFY(KestraTest::waitFor([] { return GuiKeyDriver::title() == QStringLiteral("MAIN MENU"); }));
     }
