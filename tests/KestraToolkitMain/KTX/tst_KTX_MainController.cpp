@@ -163,6 +163,23 @@ private slots:
         QCOMPARE(KestraTest::assertTexts().join(" | "), QString());
     }
 
+    // Enter on a screen that takes no focus of its own (system information, a question) reaches
+    // nothing behind it: the menu item that opened it is hidden.
+    void enterReachesNoHiddenMenu()
+    {
+        m_oPlatform.task().startGui();
+        QVERIFY(guiShown());
+        QStringList lstTitles;
+        auto noteTitle = [&] { lstTitles << GuiKeyDriver::title(); };
+        GuiKeyDriver::KeyScript oScript;
+        oScript.key(Qt::Key_2).key(Qt::Key_Return).call(noteTitle).key(Qt::Key_Escape)
+            .key(Qt::Key_Escape).key(Qt::Key_Return).call(noteTitle).key(Qt::Key_Escape).call(noteTitle);
+        QVERIFY(oScript.run());
+        QCOMPARE(lstTitles, (QStringList {V40::LNG::getTextToken(V40::LNG::TK::Systeminformation_SYSTEMINFO),
+                                          QStringLiteral("Information"), QStringLiteral("MAIN MENU")}));
+        QCOMPARE(KestraTest::assertTexts(), QStringList());
+    }
+
     // The first screens are built ahead while the menus wait, and after each run for the next.
     // They show what the records and the instrument hold when they open: the data are changed
     // after the warm-up (first round) and again after each round of openings. The warm-up itself

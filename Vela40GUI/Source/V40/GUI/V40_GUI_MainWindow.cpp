@@ -9,6 +9,7 @@
 
 #include "Ferrolib/BSS_Assert.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -208,6 +209,13 @@ void MainWindowC::releaseContentBar()
     if (!pOld)
         return;
     m_pLayout->removeWidget(pOld);
+    // Keys must not reach a page that is no longer shown: hiding it would pass the focus along
+    // the window's focus chain, to a widget of another hidden page when the next page takes
+    // none. The widget keeps its flag and takes the focus back when its page is shown again.
+    if (QWidget* pFocus = QApplication::focusWidget()) {
+        if (pOld->isAncestorOf(pFocus))
+            pFocus->clearFocus();
+    }
     pOld->hide();
     if (pOld == m_pEmptyContentBar) {
         delete pOld;
