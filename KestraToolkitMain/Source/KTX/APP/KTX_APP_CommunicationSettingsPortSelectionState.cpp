@@ -88,8 +88,11 @@ void CommunicationSettingsPortSelectionStateC::prepareShow()
     // Back from a device's settings the same port is selected; at the start the one in use.
     const int iSelected = pModel->getSelectedPort();
     fillPortList(iSelected != CommunicationSettingsModelC::NO_PORT ? iSelected : pModel->getActivePort());
-    // The list takes the arrow keys once its page is up.
-    QMetaObject::invokeMethod(m_pPortList.data(), "setFocus", Qt::QueuedConnection);
+}
+
+QWidget* CommunicationSettingsPortSelectionStateC::focusOnShow() const
+{
+    return m_pPortList;
 }
 
 void CommunicationSettingsPortSelectionStateC::fillPortList(int iPreferredPort)

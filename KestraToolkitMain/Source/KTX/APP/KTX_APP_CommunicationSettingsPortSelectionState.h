@@ -43,6 +43,8 @@ protected:
     // The list is filled when the page is shown, from the model; built without one it is empty.
     bool canWarmUp() const override;
     bool refreshPanel() override;
+    // The list takes the arrow keys.
+    QWidget* focusOnShow() const override;
 
 private:
     CommunicationSettingsModelC* communicationModel() const;

@@ -75,6 +75,11 @@ void PanelStateBaseC::prepareShow()
 {
 }
 
+QWidget* PanelStateBaseC::focusOnShow() const
+{
+    return nullptr;
+}
+
 QString PanelStateBaseC::titleText() const
 {
     return V40::LNG::getTextToken(m_iTitleToken);
@@ -123,6 +128,8 @@ void PanelStateBaseC::execute()
         return;
     }
     showPage();
+    if (QWidget* pFocus = focusOnShow())
+        pFocus->setFocus(Qt::OtherFocusReason);
     V40::APP::ApplicationStateBaseC::execute();
 }
 

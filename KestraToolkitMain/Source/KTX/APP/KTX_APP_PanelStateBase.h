@@ -49,6 +49,9 @@ protected:
     virtual void addShortcuts();
     // Every time before the page is shown: bind the panel's model, read instrument data.
     virtual void prepareShow();
+    // The widget that takes the focus as soon as the page is shown, so that keys typed ahead
+    // find it. Default: none (value widgets take the focus themselves).
+    virtual QWidget* focusOnShow() const;
     // The title bar text while the page is shown. Default: the title token's text.
     virtual QString titleText() const;
     // Shows the page, its function keys and its title in the main window (there must be one).

@@ -25,6 +25,7 @@
 #include "V40_GUI_MenuContainer.h"
 #include "V40_GUI_ValueWidget.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -205,6 +206,21 @@ private slots:
             << QList<int>{Qt::Key_Down, Qt::Key_F5, Qt::Key_X, Qt::Key_Delete, Qt::Key_Return, s_iNoteScreen, Qt::Key_F6, Qt::Key_Escape}
             << QStringList{"COMMUNICATION SETTINGS F5+F6: Pin=7351"} << QList<int>() << QString() << QString("")
             << QStringList();
+    }
+
+    // Keys typed ahead, queued behind the one that opens the screen, move in the list.
+    void keysTypedAheadReachTheList()
+    {
+        QVERIFY(VSIM::SettingsC::setValue(QStringLiteral("Devices/BluetoothHandle"), 0));
+        CCF::ITF::DeviceConfigurationC::resetActiveDevice();
+        QWindow* pWindow = GuiKeyDriver::mainWindow()->windowHandle();
+        for (int iKey : {int(Qt::Key_Down), int(Qt::Key_F6)}) {
+            QCoreApplication::postEvent(pWindow, new QKeyEvent(QEvent::KeyPress, iKey, Qt::NoModifier));
+            QCoreApplication::postEvent(pWindow, new QKeyEvent(QEvent::KeyRelease, iKey, Qt::NoModifier));
+        }
+        GuiKeyDriver::pressKey(m_iCommDigit); // returns when the application has ended
+        QCOMPARE(activeDevice(), QStringLiteral("InternalBluetooth@1"));
+        QCOMPARE(GuiKeyDriver::title(), QStringLiteral("SETTINGS"));
     }
 
     void scenario()
