@@ -27,6 +27,7 @@ DateTimeSettingsModelC::DateTimeSettingsModelC(QObject* parent)
     , m_oTimer(this)
     , m_bDateFollowsClock(true)
     , m_bTimeFollowsClock(true)
+    , m_bMissedTicks(false)
 {
     connect(this, SIGNAL(valueChanged(int)), this, SLOT(onValueChanged(int)));
 }
@@ -104,6 +105,7 @@ bool DateTimeSettingsModelC::readValues()
     UTI::UnitConfigC oConfig;
     oConfig.load();
     onTimerTick();
+    m_bMissedTicks = false;
     setValue(KEY_DATE_FORMAT, oConfig.getDateFormat());
     return true;
 }
@@ -113,10 +115,14 @@ void DateTimeSettingsModelC::followClock(bool bFollow)
     // A screen built ahead and not shown must not wake the instrument every second.
     if (!bFollow) {
         m_oTimer.stop();
+        m_bMissedTicks = true;
         return;
     }
+    // Back after a message: the rows catch up with the clock at once.
+    if (m_bMissedTicks)
+        onTimerTick();
+    m_bMissedTicks = false;
     connect(&m_oTimer, SIGNAL(timeout()), this, SLOT(onTimerTick()), Qt::UniqueConnection);
-    onTimerTick();
     m_oTimer.start(s_iTickMs);
 }
 

@@ -55,6 +55,8 @@ private:
     QTimer m_oTimer;
     bool m_bDateFollowsClock;
     bool m_bTimeFollowsClock;
+    // The clock went on while the rows were not shown.
+    bool m_bMissedTicks;
 };
 
 } // namespace APP
