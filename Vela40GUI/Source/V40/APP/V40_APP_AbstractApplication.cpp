@@ -149,13 +149,14 @@ void AbstractApplicationC::warmUpFirstState()
     // belongs to the screen shown and its keys.
     if (m_bRunning || m_spPrepared || WaitLoopC::depth() != 0)
         return;
-    m_bWarmsUp = true;
     const int iStateId = getFirstStateId();
     const QSharedPointer<ApplicationStateBaseC> spState(createState(iStateId));
     if (!spState)
         return;
     spState->setApplication(this);
     if (spState->warmUp()) {
+        // Only then is it worth doing again after every run.
+        m_bWarmsUp = true;
         m_spPrepared = spState;
         m_iPreparedStateId = iStateId;
     }
