@@ -1,5 +1,6 @@
 #include "V40_GUI_ValueWidget.h"
 
+#include "V40_GUI_FieldStyle.h"
 #include "V40_GUI_Look.h"
 #include "V40_GUI_UTI_Trace.h"
 #include "V40_GUI_ValueModel.h"
@@ -73,6 +74,7 @@ ValueWidgetC::ValueWidgetC(ValueModelC* pModel, int iMode, QWidget* parent, bool
         m_pLineEdit->setFocusProxy(this);
         m_pLineEdit->setReadOnly(true);
         m_pLineEdit->setPalette(fieldPalette(false));
+        m_pLineEdit->setStyle(FieldStyleC::instance());
         pLayout->addWidget(m_pLineEdit);
         connect(m_pLineEdit, SIGNAL(textEdited(const QString&)), this, SLOT(OnEdited(const QString&)));
         connect(m_pLineEdit, SIGNAL(selectionChanged()), this, SLOT(OnTextSelectionChanged()));

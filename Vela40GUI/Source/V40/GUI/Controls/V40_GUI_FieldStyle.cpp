@@ -1,0 +1,86 @@
+#include "V40_GUI_FieldStyle.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+#include <QStyleOption>
+
+namespace V40 {
+namespace GUI {
+
+namespace {
+
+// All a frame's look depends on; the palette by its colours, as every field has one of its own.
+struct PanelKeyS
+{
+    QSize oSize;
+    int iState;
+    int iLineWidth;
+    int iMidLineWidth;
+    int iFeatures;
+    int iDirection;
+    qreal dRatio;
+    QPalette oPalette;
+
+    bool operator==(const PanelKeyS& rOther) const
+    {
+        return oSize == rOther.oSize && iState == rOther.iState && iLineWidth == rOther.iLineWidth
+            && iMidLineWidth == rOther.iMidLineWidth && iFeatures == rOther.iFeatures
+            && iDirection == rOther.iDirection && dRatio == rOther.dRatio && oPalette == rOther.oPalette;
+    }
+};
+
+uint qHash(const PanelKeyS& rKey, uint uSeed = 0)
+{
+    return ::qHash(rKey.oSize.width() << 16 | rKey.oSize.height(), uSeed) ^ ::qHash(rKey.iState)
+        ^ ::qHash(rKey.iLineWidth << 8 | rKey.iMidLineWidth);
+}
+
+} // namespace
+
+FieldStyleC* FieldStyleC::instance()
+{
+    static QPointer<FieldStyleC> s_pInstance;
+    if (!s_pInstance) {
+        s_pInstance = new FieldStyleC();
+        s_pInstance->setParent(QCoreApplication::instance());
+    }
+    return s_pInstance;
+}
+
+// On the style the application would have chosen itself.
+FieldStyleC::FieldStyleC() = default;
+
+void FieldStyleC::drawPrimitive(PrimitiveElement eElement, const QStyleOption* pOption, QPainter* pPainter,
+                                const QWidget* pWidget) const
+{
+    const auto* pFrame = qstyleoption_cast<const QStyleOptionFrame*>(pOption);
+    if (eElement != PE_PanelLineEdit || !pFrame || pPainter->transform().type() > QTransform::TxTranslate
+        || pPainter->opacity() < 1.0) {
+        QProxyStyle::drawPrimitive(eElement, pOption, pPainter, pWidget);
+        return;
+    }
+    const qreal dRatio = pPainter->device() ? pPainter->device()->devicePixelRatioF() : 1.0;
+    const PanelKeyS oKey{pFrame->rect.size(), int(pFrame->state), pFrame->lineWidth, pFrame->midLineWidth,
+                         int(pFrame->features), int(pFrame->direction), dRatio, pFrame->palette};
+    // Bounded by the fields' sizes and looks, which the screens fix.
+    static QHash<PanelKeyS, QPixmap> s_hashPanels;
+    auto it = s_hashPanels.find(oKey);
+    if (it == s_hashPanels.end()) {
+        QPixmap oPanel(pFrame->rect.size() * dRatio);
+        oPanel.setDevicePixelRatio(dRatio);
+        oPanel.fill(Qt::transparent);
+        QStyleOptionFrame oOption(*pFrame);
+        oOption.rect.moveTopLeft(QPoint(0, 0));
+        QPainter oPanelPainter(&oPanel);
+        QProxyStyle::drawPrimitive(eElement, &oOption, &oPanelPainter, pWidget);
+        oPanelPainter.end();
+        it = s_hashPanels.insert(oKey, oPanel);
+    }
+    pPainter->drawPixmap(pFrame->rect.topLeft(), it.value());
+}
+
+} // namespace GUI
+} // namespace V40

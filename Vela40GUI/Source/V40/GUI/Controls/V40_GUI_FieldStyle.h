@@ -1,0 +1,24 @@
+#pragma once
+// The application's style for the value fields' editors, with their frames drawn once per look:
+// an antialiased rounded frame costs a field more to paint than its text, and every screen with
+// fields and every typed digit paints them again.
+#include <QProxyStyle>
+
+namespace V40 {
+namespace GUI {
+
+class FieldStyleC : public QProxyStyle
+{
+public:
+    // The one for all fields, owned by the application object.
+    static FieldStyleC* instance();
+
+    void drawPrimitive(PrimitiveElement eElement, const QStyleOption* pOption, QPainter* pPainter,
+                       const QWidget* pWidget = nullptr) const override;
+
+private:
+    FieldStyleC();
+};
+
+} // namespace GUI
+} // namespace V40
