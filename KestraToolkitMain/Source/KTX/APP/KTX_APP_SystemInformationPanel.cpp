@@ -3,6 +3,7 @@
 #include "KTX/APP/KTX_APP_SystemInformationModel.h"
 
 #include "V40_GUI_Look.h"
+#include "V40_GUI_PlainLabel.h"
 #include "V40_GUI_TabPanel.h"
 #include "V40_LNG_TextTokens.h"
 #include "V40_LNG_TokenNames.h"
@@ -119,11 +120,8 @@ void SystemInformationPanelC::addRow(int iLabelToken)
     QWidget* pPage = m_pTabPanel->widget(m_pTabPanel->count() - 1);
     QGridLayout* pGrid = static_cast<QGridLayout*>(pPage->layout());
     // Plain texts: a value such as "<unknown>" is no markup, and none needs a text document.
-    QLabel* pLabel = new QLabel(pPage);
-    pLabel->setTextFormat(Qt::PlainText);
-    pLabel->setText(V40::LNG::getTextToken(iLabelToken));
-    QLabel* pValue = new QLabel(pPage);
-    pValue->setTextFormat(Qt::PlainText);
+    QLabel* pLabel = new V40::GUI::PlainLabelC(V40::LNG::getTextToken(iLabelToken), pPage);
+    QLabel* pValue = new V40::GUI::PlainLabelC(pPage);
     pValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pGrid->addWidget(pLabel, iRow, 0);
     pGrid->addWidget(pValue, iRow, 1);

@@ -1,5 +1,6 @@
 #include "V40_GUI_ComboWidget.h"
 
+#include "V40_GUI_PlainLabel.h"
 #include "V40_GUI_PushButtonBase.h"
 #include "V40_GUI_UTI_Trace.h"
 #include "V40/GUI/UTI/V40_GUI_UTI_StaticText.h"
@@ -19,7 +20,7 @@ ComboWidgetC::ComboWidgetC(ValueModelC* pModel, int iMode, QWidget* parent)
     : ValueWidgetC(pModel, iMode, parent, false)
     , m_iCurrentIndex(-1)
 {
-    m_pValueLabel = new QLabel(this);
+    m_pValueLabel = new PlainLabelC(this);
     m_pValueLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pValueLabel->setIndent(4); // where the text of a line edit starts
     m_pValueLabel->setAutoFillBackground(true);

@@ -1,7 +1,8 @@
 #pragma once
 // What the labelled rows and columns share: their labels and how they hand on the focus.
+#include "V40_GUI_PlainLabel.h"
+
 #include <QEvent>
-#include <QLabel>
 
 namespace V40 {
 namespace GUI {
@@ -27,11 +28,9 @@ protected:
 // A label aligned left and vertically centred, without margin, that focuses pFocusProxy.
 inline QLabel* createLabel(const QString& strText, QWidget* pFocusProxy, QWidget* parent)
 {
-    auto* pLabel = new QLabel(parent);
     // Plain texts, on a label that never takes the focus itself: one that does builds a text
     // document to be selectable, which cost a panel more than all else it builds.
-    pLabel->setTextFormat(Qt::PlainText);
-    pLabel->setText(strText);
+    auto* pLabel = new PlainLabelC(strText, parent);
     pLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     pLabel->setMargin(0);
     if (pFocusProxy) {
