@@ -2,10 +2,10 @@
 
 #include "SimInstrument/VSIM_Folders.h"
 
-#include <QDateTime>
 #include <QFile>
 
 #include <cstdio>
+#include <ctime>
 #include <mutex>
 
 namespace VSIM {
@@ -19,6 +19,7 @@ struct TraceSinkS
 {
     std::mutex oMutex;
     QFile oFile;
+    qint64 iFileBytes = 0;
     QList<TEST::TraceS> lstRecent;
 };
 
@@ -38,16 +39,36 @@ void writeToLogFile(TraceSinkS& rSink, const QByteArray& baLine)
         rSink.oFile.setFileName(strPath);
         if (!rSink.oFile.open(QIODevice::Append | QIODevice::WriteOnly))
             return;
+        rSink.iFileBytes = rSink.oFile.size();
     }
-    if (rSink.oFile.size() + baLine.size() > kMaxLogBytes) {
+    // Counted, not asked of the file system at every line: only this sink writes the log.
+    if (rSink.iFileBytes + baLine.size() > kMaxLogBytes) {
         rSink.oFile.close();
         QFile::remove(strPath + ".1");
         QFile::rename(strPath, strPath + ".1");
         if (!rSink.oFile.open(QIODevice::Append | QIODevice::WriteOnly))
             return;
+        rSink.iFileBytes = rSink.oFile.size();
     }
-    rSink.oFile.write(baLine);
+    const qint64 iWritten = rSink.oFile.write(baLine);
     rSink.oFile.flush();
+    if (iWritten > 0)
+        rSink.iFileBytes += iWritten;
+}
+
+// The local time as ISO 8601 with milliseconds ("2026-12-09T16:30:05.042"). The C library reads
+// the time zone once; a date-time object checks the zone file again at every call.
+QByteArray localTimeStamp()
+{
+    timespec oNow;
+    clock_gettime(CLOCK_REALTIME, &oNow);
+    tm oLocal;
+    localtime_r(&oNow.tv_sec, &oLocal);
+    char acStamp[40];
+    const int iLength = std::snprintf(acStamp, sizeof acStamp, "%04d-%02d-%02dT%02d:%02d:%02d.%03d", oLocal.tm_year + 1900,
+                                      oLocal.tm_mon + 1, oLocal.tm_mday, oLocal.tm_hour, oLocal.tm_min, oLocal.tm_sec,
+                                      int(oNow.tv_nsec / 1000000));
+    return QByteArray(acStamp, qBound(0, iLength, int(sizeof acStamp) - 1));
 }
 
 } // namespace
@@ -64,13 +85,9 @@ void traceLine(const QString& strChannel, const QString& strText)
     while (strClean.endsWith('\n') || strClean.endsWith('\r'))
         strClean.chop(1);
     TraceSinkS& rSink = sink();
-    // The local time is taken under the lock too: the C library's time zone set-up is not
-    // safe to run on two threads at once.
+    // The stamp is taken under the lock, so that the lines stand in the log in time order.
     std::unique_lock<std::mutex> oLock(rSink.oMutex);
-    const QByteArray baLine = QStringLiteral("%1 %2: %3\n")
-                                  .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs),
-                                       strChannel, strClean)
-                                  .toUtf8();
+    const QByteArray baLine = localTimeStamp() + ' ' + (strChannel + QStringLiteral(": ") + strClean).toUtf8() + '\n';
     rSink.lstRecent.append({strChannel, strClean});
     if (rSink.lstRecent.size() > kMaxKeptLines)
         rSink.lstRecent.removeFirst();
