@@ -1,5 +1,7 @@
 #include "Ferrolib/BSS_HAL_DurableFile.h"
 
+#include "SimInstrument/VSIM_ReplacedFile.h"
+
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
@@ -188,6 +190,8 @@ DurableWriteS replaceFile(const QString& strPath, const QByteArray& baData)
     }
     if (::close(iFd) != 0)
         return fnFailed("close", errno);
+    // The old file (a firmware image may be large) is freed off this thread.
+    const VSIM::ReplacedFileC oReplaced(strPath);
     if (::rename(baTemp.constData(), QFile::encodeName(strPath).constData()) != 0)
         return fnFailed("rename", errno);
     oResult.bReplaced = true;

@@ -67,6 +67,7 @@ private slots:
     void storeIsDoneWhenFileAndFoldersAreFlushed();
     void failedFlushFailsTheStore_data();
     void failedFlushFailsTheStore();
+    void replacedRecordsAreLetGo();
 };
 
 void TestConfigRecordFile::init()
@@ -355,6 +356,24 @@ void TestConfigRecordFile::failedFlushFailsTheStore()
     QCOMPARE(KestraTest::traces("Marrowlib").size(), 1);
     QVERIFY2(KestraTest::traces("Marrowlib")[0].contains(strTrace), qPrintable(KestraTest::traces("Marrowlib")[0]));
     QCOMPARE(temporaries(), QStringList());
+}
+
+// Every store replaces the file; none of the replaced ones stays open.
+void TestConfigRecordFile::replacedRecordsAreLetGo()
+{
+    const auto fnOpenFiles = [] {
+        return QDir("/proc/self/fd").entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
+    };
+    const CCF::ConfigRecordFileC oRecord("CONF", 2, 1);
+    QVERIFY(oRecord.write(1, "first"));
+    const int iBefore = fnOpenFiles();
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(oRecord.write(1, QByteArray::number(i)));
+    int iVersion = 0;
+    QByteArray baPayload;
+    QVERIFY(oRecord.read(iVersion, baPayload));
+    QCOMPARE(baPayload, QByteArray("29"));
+    QTRY_COMPARE(fnOpenFiles(), iBefore);
 }
 
 KESTRA_TEST_MAIN(TestConfigRecordFile)
