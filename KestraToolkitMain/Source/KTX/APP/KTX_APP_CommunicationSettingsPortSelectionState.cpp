@@ -5,6 +5,7 @@
 
 #include "V40_GUI_ListWidget.h"
 #include "V40_GUI_Look.h"
+#include "V40_GUI_PlainLabel.h"
 #include "V40_LNG_TextTokens.h"
 #include "V40_LNG_TokenNames.h"
 
@@ -47,7 +48,7 @@ QWidget* CommunicationSettingsPortSelectionStateC::createPanel(QWidget* pPage)
 {
     QWidget* pPanel = new QWidget(pPage);
     QVBoxLayout* pLayout = new QVBoxLayout(pPanel);
-    QLabel* pHint = new QLabel(V40::LNG::getTextToken(TK::CommunicationSettings_SelectTheCommunicationPort), pPanel);
+    QLabel* pHint = new V40::GUI::PlainLabelC(V40::LNG::getTextToken(TK::CommunicationSettings_SelectTheCommunicationPort), pPanel);
     pHint->setFont(V40::GUI::lookFont(22));
     pLayout->addWidget(pHint);
     m_pPortList = new V40::GUI::ListWidgetC(pPanel);

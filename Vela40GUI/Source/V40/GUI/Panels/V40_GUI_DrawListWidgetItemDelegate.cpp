@@ -1,5 +1,7 @@
 #include "V40_GUI_DrawListWidgetItemDelegate.h"
 
+#include "V40/GUI/UTI/V40_GUI_UTI_StaticText.h"
+
 #include <QPainter>
 
 namespace V40 {
@@ -31,8 +33,15 @@ void DrawListWidgetItemDelegate::paint(QPainter* pPainter, const QStyleOptionVie
     pPainter->setFont(oOption.font);
     pPainter->setPen(Qt::black);
     const QRect oTextRect = oOption.rect.adjusted(s_iTextIndent, 0, -s_iTextIndent, 0);
-    const QString strShown = oOption.fontMetrics.elidedText(strText.trimmed(), Qt::ElideRight, oTextRect.width());
-    pPainter->drawText(oTextRect, Qt::AlignLeft | Qt::AlignVCenter, strShown);
+    const QString strTrimmed = strText.trimmed();
+    // Rows are painted at every change of the selection: a text that fits is drawn laid out once.
+    if (UTI::drawsAsLine(strTrimmed, Qt::AlignLeft | Qt::AlignVCenter)
+        && UTI::staticText(strTrimmed, oOption.font).size().width() <= oTextRect.width()) {
+        UTI::drawLine(*pPainter, oTextRect, Qt::AlignLeft | Qt::AlignVCenter, strTrimmed);
+    } else {
+        const QString strShown = oOption.fontMetrics.elidedText(strTrimmed, Qt::ElideRight, oTextRect.width());
+        pPainter->drawText(oTextRect, Qt::AlignLeft | Qt::AlignVCenter, strShown);
+    }
     pPainter->restore();
 }
 

@@ -1,6 +1,8 @@
 #include "V40/GUI/UTI/V40_GUI_UTI_StaticText.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
 #include <QHash>
 #include <QPair>
 #include <QTransform>
@@ -35,6 +37,40 @@ int textAdvance(const QString& strText, const QFont& rFont)
     if (it == s_hashAdvances.end())
         it = s_hashAdvances.insert(oKey, QFontMetrics(rFont).horizontalAdvance(strText));
     return it.value();
+}
+
+bool drawsAsLine(const QString& strText, Qt::Alignment eAlignment)
+{
+    for (const QChar c : strText) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\t') || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            return false;
+    }
+    const Qt::Alignment eHorizontal = eAlignment & Qt::AlignHorizontal_Mask;
+    const Qt::Alignment eVertical = eAlignment & Qt::AlignVertical_Mask;
+    return !strText.isRightToLeft()
+        && (eHorizontal == Qt::AlignLeft || eHorizontal == Qt::AlignLeading
+            || (eHorizontal == Qt::AlignRight && strText.trimmed() == strText))
+        && (eVertical == Qt::AlignVCenter || eVertical == Qt::AlignTop);
+}
+
+void drawLine(QPainter& rPainter, const QRect& rRoom, Qt::Alignment eAlignment, const QString& strText)
+{
+    const QStaticText& rText = staticText(strText, rPainter.font());
+    // The line's own height, without the leading that the laid-out text adds below it.
+    const qreal dLeading = qMax(qreal(0), QFontMetricsF(rPainter.font()).leading());
+    const QSizeF oSize = rText.size();
+    const qreal dTop = eAlignment & Qt::AlignVCenter ? (rRoom.height() - (oSize.height() - dLeading)) / 2 : 0;
+    const qreal dLeft = eAlignment & Qt::AlignRight ? rRoom.width() - oSize.width() : 0;
+    const QPointF oTopLeft(rRoom.left() + dLeft, rRoom.top() + dTop - dLeading);
+    const bool bCut = !QRectF(rRoom).contains(QRectF(oTopLeft, oSize));
+    if (bCut) {
+        rPainter.save();
+        rPainter.setClipRect(rRoom, Qt::IntersectClip);
+    }
+    rPainter.drawStaticText(oTopLeft, rText);
+    if (bCut)
+        rPainter.restore();
 }
 
 } // namespace UTI

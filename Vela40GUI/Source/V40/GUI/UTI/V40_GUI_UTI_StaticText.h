@@ -3,8 +3,11 @@
 // screen entry paints or fits. Their number is bounded by the screens and languages, so they are
 // kept for the process's life. Only for the GUI thread.
 #include <QFont>
+#include <QRect>
 #include <QStaticText>
 #include <QString>
+
+class QPainter;
 
 namespace V40 {
 namespace GUI {
@@ -14,6 +17,13 @@ namespace UTI {
 const QStaticText& staticText(const QString& strText, const QFont& rFont);
 // The text's advance in rFont, as QFontMetrics::horizontalAdvance() gives it.
 int textAdvance(const QString& strText, const QFont& rFont);
+
+// Whether drawLine() draws strText in eAlignment: one line of left-to-right text, at the left or
+// (without outer spaces) the right, vertically centred or at the top.
+bool drawsAsLine(const QString& strText, Qt::Alignment eAlignment);
+// Draws such a text, laid out once, where QPainter::drawText(rRoom, eAlignment, strText) draws
+// it: centred in fractions of a pixel and cut at the room's edges, in the painter's font and pen.
+void drawLine(QPainter& rPainter, const QRect& rRoom, Qt::Alignment eAlignment, const QString& strText);
 
 } // namespace UTI
 } // namespace GUI
