@@ -13,6 +13,9 @@ namespace UTI {
 
 namespace {
 using TextKeyT = QPair<QFont, QString>;
+// Far more than all screens in all languages show; values set from outside (a serial number
+// changed again and again) must not make the store grow without end.
+constexpr int kMaxKeptTexts = 4096;
 } // namespace
 
 const QStaticText& staticText(const QString& strText, const QFont& rFont)
@@ -21,6 +24,8 @@ const QStaticText& staticText(const QString& strText, const QFont& rFont)
     const TextKeyT oKey(rFont, strText);
     auto it = s_hashTexts.find(oKey);
     if (it == s_hashTexts.end()) {
+        if (s_hashTexts.size() >= kMaxKeptTexts)
+            s_hashTexts.clear();
         QStaticText oText(strText);
         oText.setTextFormat(Qt::PlainText);
         oText.prepare(QTransform(), rFont);
@@ -34,8 +39,11 @@ int textAdvance(const QString& strText, const QFont& rFont)
     static QHash<TextKeyT, int> s_hashAdvances;
     const TextKeyT oKey(rFont, strText);
     auto it = s_hashAdvances.find(oKey);
-    if (it == s_hashAdvances.end())
+    if (it == s_hashAdvances.end()) {
+        if (s_hashAdvances.size() >= kMaxKeptTexts)
+            s_hashAdvances.clear();
         it = s_hashAdvances.insert(oKey, QFontMetrics(rFont).horizontalAdvance(strText));
+    }
     return it.value();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Texts laid out or measured once and drawn many times: captions, titles and choices that every
-// screen entry paints or fits. Their number is bounded by the screens and languages, so they are
-// kept for the process's life. Only for the GUI thread.
+// screen entry paints or fits, and the values shown in labels. They are kept, up to a bound far
+// above what the screens show; a text is valid until the next call. Only for the GUI thread.
 #include <QFont>
 #include <QRect>
 #include <QStaticText>
