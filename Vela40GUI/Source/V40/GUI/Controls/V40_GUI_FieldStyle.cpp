@@ -57,8 +57,15 @@ void FieldStyleC::drawPrimitive(PrimitiveElement eElement, const QStyleOption* p
                                 const QWidget* pWidget) const
 {
     const auto* pFrame = qstyleoption_cast<const QStyleOptionFrame*>(pOption);
-    if (eElement != PE_PanelLineEdit || !pFrame || pPainter->transform().type() > QTransform::TxTranslate
-        || pPainter->opacity() < 1.0) {
+    if (!pFrame || pPainter->transform().type() > QTransform::TxTranslate || pPainter->opacity() < 1.0) {
+        QProxyStyle::drawPrimitive(eElement, pOption, pPainter, pWidget);
+        return;
+    }
+    if (eElement == PE_Frame) {
+        drawFrameByParts(pFrame, pPainter, pWidget);
+        return;
+    }
+    if (eElement != PE_PanelLineEdit) {
         QProxyStyle::drawPrimitive(eElement, pOption, pPainter, pWidget);
         return;
     }
@@ -80,6 +87,34 @@ void FieldStyleC::drawPrimitive(PrimitiveElement eElement, const QStyleOption* p
         it = s_hashPanels.insert(oKey, oPanel);
     }
     pPainter->drawPixmap(pFrame->rect.topLeft(), it.value());
+}
+
+// A painter clipped to anything but one rectangle (a list's frame is clipped to the ring around
+// its opaque rows) sets the frame's lines pixel by pixel, each a span of its own; clipped to one
+// rectangle it writes them at once. Each part of the frame's rectangle is drawn once, so the
+// pixels are the same.
+void FieldStyleC::drawFrameByParts(const QStyleOptionFrame* pFrame, QPainter* pPainter, const QWidget* pWidget) const
+{
+    const QRect oOuter = pFrame->rect;
+    const int iEdge = qMax(1, pFrame->lineWidth);
+    const QRect oInner = oOuter.adjusted(iEdge, iEdge, -iEdge, -iEdge);
+    if (oInner.isEmpty()) {
+        QProxyStyle::drawPrimitive(PE_Frame, pFrame, pPainter, pWidget);
+        return;
+    }
+    const QRect aParts[] = {
+        QRect(oOuter.left(), oOuter.top(), oOuter.width(), iEdge),
+        QRect(oOuter.left(), oInner.bottom() + 1, oOuter.width(), oOuter.bottom() - oInner.bottom()),
+        QRect(oOuter.left(), oInner.top(), iEdge, oInner.height()),
+        QRect(oInner.right() + 1, oInner.top(), oOuter.right() - oInner.right(), oInner.height()),
+        oInner,
+    };
+    for (const QRect& rPart : aParts) {
+        pPainter->save();
+        pPainter->setClipRect(rPart, Qt::IntersectClip);
+        QProxyStyle::drawPrimitive(PE_Frame, pFrame, pPainter, pWidget);
+        pPainter->restore();
+    }
 }
 
 } // namespace GUI

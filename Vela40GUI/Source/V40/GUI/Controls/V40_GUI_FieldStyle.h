@@ -1,8 +1,10 @@
 #pragma once
 // The application's style for the value fields' editors, with their frames drawn once per look:
 // an antialiased rounded frame costs a field more to paint than its text, and every screen with
-// fields and every typed digit paints them again.
+// fields and every typed digit paints them again. Plain frames (a list's) are drawn part by part.
 #include <QProxyStyle>
+
+class QStyleOptionFrame;
 
 namespace V40 {
 namespace GUI {
@@ -18,6 +20,7 @@ public:
 
 private:
     FieldStyleC();
+    void drawFrameByParts(const QStyleOptionFrame* pFrame, QPainter* pPainter, const QWidget* pWidget) const;
 };
 
 } // namespace GUI

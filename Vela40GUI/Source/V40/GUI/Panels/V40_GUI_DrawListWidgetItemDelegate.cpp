@@ -2,6 +2,7 @@
 
 #include "V40/GUI/UTI/V40_GUI_UTI_StaticText.h"
 
+#include <QApplication>
 #include <QPainter>
 
 namespace V40 {
@@ -23,11 +24,15 @@ void DrawListWidgetItemDelegate::paint(QPainter* pPainter, const QStyleOptionVie
 {
     QStyleOptionViewItem oOption(rOption);
     initStyleOption(&oOption, rIndex);
-    // The background (plain, alternate or selected) comes from the style sheet.
+    // The background (plain, alternate or selected) comes from the style sheet; the text is drawn
+    // here alone. QStyledItemDelegate::paint() would take the text from the index again and draw
+    // it a second time, beside this one.
     const QString strText = oOption.text;
     oOption.text.clear();
     oOption.state &= ~QStyle::State_HasFocus;
-    QStyledItemDelegate::paint(pPainter, oOption, rIndex);
+    const QWidget* pWidget = oOption.widget;
+    QStyle* pStyle = pWidget ? pWidget->style() : QApplication::style();
+    pStyle->drawControl(QStyle::CE_ItemViewItem, &oOption, pPainter, pWidget);
 
     pPainter->save();
     pPainter->setFont(oOption.font);

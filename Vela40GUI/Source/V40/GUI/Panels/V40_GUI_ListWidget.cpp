@@ -2,6 +2,7 @@
 
 #include "V40_GUI_DrawListWidgetItemBorderDelegate.h"
 #include "V40_GUI_Look.h"
+#include "V40_GUI_FieldStyle.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
@@ -17,6 +18,8 @@ ListWidgetC::ListWidgetC(QWidget* parent)
 {
     setFont(lookFont(22));
     setAlternatingRowColors(true);
+    // Under the style sheet, so that the sheet's frame is drawn by it.
+    setStyle(FieldStyleC::instance());
     setStyleSheet(styleSheetText());
     setItemDelegate(new DrawListWidgetItemBorderDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
