@@ -41,9 +41,10 @@ public:
     // Shows an empty page.
     void setEmptyContentBar();
     QWidget* contentBar() const;
-    // Takes a page to be shown later: it waits as a hidden child, polished and laid out, so that
-    // showing it costs only its paint. The window hands it back as it hands back the pages shown.
-    void preparePage(QWidget* pPage);
+    // Takes a page to be shown later: it waits as a hidden child, polished and laid out in the room
+    // it will have (less with the function keys shown), so that showing it costs only its paint.
+    // The window hands it back as it hands back the pages shown.
+    void preparePage(QWidget* pPage, bool bWithFunctionKeys);
 
     // Sends a key press (no modifiers, no text) to the main window, as the keyboard would.
     void simulateKeyPress(int iKey);

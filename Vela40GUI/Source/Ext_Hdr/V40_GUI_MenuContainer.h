@@ -48,6 +48,8 @@ private:
     void buildPresentation();
     void preparePresentation();
     void updateFunctionKeyBar();
+    // F1 to F6 as the entries on the part of the page in front answer them.
+    QList<int> shownFunctionKeys() const;
     // The menu of this subtree whose page is on the screen, or null.
     MenuContainerC* shownContainer();
 

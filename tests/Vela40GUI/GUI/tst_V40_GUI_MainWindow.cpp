@@ -231,12 +231,25 @@ private slots:
         delete oSecond.pPage.data();
 
         // A page taken in advance waits hidden, laid out for the content area, until it is shown.
+        QWidget* pKeys = pMain->functionKeyBar();
+        const bool bKeys = pKeys->isVisibleTo(pMain);
         PageS oPrepared;
-        pMain->preparePage(oPrepared.pPage);
+        pMain->preparePage(oPrepared.pPage, bKeys);
         QCOMPARE(oPrepared.pPage->parentWidget(), pMain);
         QVERIFY(!oPrepared.pPage->isVisible());
         QCOMPARE(oPrepared.pPage->geometry(), oFirst.pPage->geometry());
         QCOMPARE(pMain->contentBar(), oFirst.pPage.data());
+        // One to be shown with the function keys the other way is laid out in the room it will have.
+        PageS oOther;
+        pMain->preparePage(oOther.pPage, !bKeys);
+        const QRect oPreparedRoom = oOther.pPage->geometry();
+        QCOMPARE(oPreparedRoom.height(), oFirst.pPage->height() + (bKeys ? pKeys->height() : -pKeys->height()));
+        pKeys->setVisible(!bKeys);
+        pMain->setContentBar(oOther.pPage);
+        pMain->layout()->activate();
+        QCOMPARE(oOther.pPage->geometry(), oPreparedRoom);
+        pKeys->setVisible(bKeys);
+        pMain->setContentBar(oFirst.pPage);
 
         // The window goes; the pages, shown or not, stay with their owners.
         pMain->setContentBar(oThird.pPage);

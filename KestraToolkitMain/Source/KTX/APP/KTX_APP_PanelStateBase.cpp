@@ -63,7 +63,7 @@ bool PanelStateBaseC::warmUp()
         return false;
     createPage();
     m_bBuiltAhead = true;
-    pMainWindow->preparePage(m_pPage);
+    pMainWindow->preparePage(m_pPage, true);
     if (V40::GUI::FunctionKeyBarC* pBar = pMainWindow->functionKeyBar()) {
         for (const FunctionKeyS& rKey : qAsConst(m_lstFunctionKeys))
             pBar->prepareFace(rKey.iKey, rKey.iLabelToken);

@@ -226,16 +226,22 @@ void MainWindowC::releaseContentBar()
     keepHiddenPage(pOld);
 }
 
-void MainWindowC::preparePage(QWidget* pPage)
+void MainWindowC::preparePage(QWidget* pPage, bool bWithFunctionKeys)
 {
     if (!pPage || pPage == m_pContentBar || pPage->parentWidget() == this)
         return;
     pPage->setParent(this);
     pPage->hide();
     pPage->ensurePolished();
-    // Laid out in the content area it will be shown in.
-    if (m_pContentBar)
-        pPage->setGeometry(m_pContentBar->geometry());
+    // Laid out in the content area it will be shown in: its fields are drawn at the size they
+    // will have.
+    if (m_pContentBar) {
+        QRect oRoom = m_pContentBar->geometry();
+        const QWidget* pKeys = functionKeyBar();
+        if (pKeys && pKeys->isVisibleTo(this) != bWithFunctionKeys)
+            oRoom.setBottom(oRoom.bottom() + (bWithFunctionKeys ? -pKeys->height() : pKeys->height()));
+        pPage->setGeometry(oRoom);
+    }
     if (QLayout* pPageLayout = pPage->layout())
         pPageLayout->activate();
     // Painted once off the screen, so that its glyphs and images are ready for the real paint.

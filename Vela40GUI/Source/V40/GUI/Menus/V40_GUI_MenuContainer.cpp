@@ -117,16 +117,11 @@ void MenuContainerC::preparePresentation()
     buildPresentation();
     MainWindowC* pMainWindow = MainWindowC::instance();
     if (pMainWindow && m_pPresentation && m_pPresentation->contentWidget())
-        pMainWindow->preparePage(m_pPresentation->contentWidget());
+        pMainWindow->preparePage(m_pPresentation->contentWidget(), !shownFunctionKeys().isEmpty());
 }
 
-void MenuContainerC::updateFunctionKeyBar()
+QList<int> MenuContainerC::shownFunctionKeys() const
 {
-    MainWindowC* pMainWindow = MainWindowC::instance();
-    FunctionKeyBarC* pBar = pMainWindow ? pMainWindow->functionKeyBar() : nullptr;
-    if (!pBar)
-        return;
-
     // Only the entries on the part of the page in front answer their keys.
     QList<int> listKeys;
     if (m_pPresentation && m_pPresentation->contentWidget()) {
@@ -142,6 +137,16 @@ void MenuContainerC::updateFunctionKeyBar()
             }
         }
     }
+    return listKeys;
+}
+
+void MenuContainerC::updateFunctionKeyBar()
+{
+    MainWindowC* pMainWindow = MainWindowC::instance();
+    FunctionKeyBarC* pBar = pMainWindow ? pMainWindow->functionKeyBar() : nullptr;
+    if (!pBar)
+        return;
+    const QList<int> listKeys = shownFunctionKeys();
     pBar->setAllButtonsEnabled(false);
     for (int iKey : qAsConst(listKeys))
         pBar->setButton(iKey, 0);
