@@ -138,6 +138,39 @@ private slots:
             }
         }
     }
+
+    void focusedLookDrawnAhead()
+    {
+        // A field drawn without the focus draws its look with it too; that one is drawn from then
+        // on as the style draws it.
+        FieldStyleC::instance()->setFocusPalette(fieldLook(1));
+        QLineEdit oAhead;
+        oAhead.setFixedSize(212, 37);
+        oAhead.setReadOnly(true);
+        oAhead.setFocusPolicy(Qt::NoFocus);
+        oAhead.setStyle(FieldStyleC::instance());
+        oAhead.show();
+        oAhead.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&oAhead));
+        oAhead.grab();
+        oAhead.hide();
+        QImage aImages[2];
+        for (int i = 0; i < 2; ++i) {
+            QLineEdit oFocused;
+            oFocused.setFixedSize(212, 37);
+            oFocused.setText("1013.25");
+            oFocused.setPalette(fieldLook(1));
+            if (i == 1)
+                oFocused.setStyle(FieldStyleC::instance());
+            oFocused.show();
+            oFocused.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&oFocused));
+            oFocused.setFocus();
+            QVERIFY(oFocused.hasFocus());
+            aImages[i] = oFocused.grab().toImage();
+        }
+        QVERIFY(nearlySame(aImages[1], aImages[0]));
+    }
 };
 
 KESTRA_TEST_MAIN(PlainLabelTest)

@@ -70,23 +70,46 @@ void FieldStyleC::drawPrimitive(PrimitiveElement eElement, const QStyleOption* p
         return;
     }
     const qreal dRatio = pPainter->device() ? pPainter->device()->devicePixelRatioF() : 1.0;
-    const PanelKeyS oKey{pFrame->rect.size(), int(pFrame->state), pFrame->lineWidth, pFrame->midLineWidth,
-                         int(pFrame->features), int(pFrame->direction), dRatio, pFrame->palette};
+    bool bNew = false;
+    const QPixmap oPanel = panel(*pFrame, pWidget, dRatio, &bNew);
+    // A field is drawn without the focus before it is shown (pages are prepared off the screen);
+    // its look with the focus is drawn then too, not when the operator reaches it.
+    if (bNew && m_bFocusPalette && (pFrame->state & State_ReadOnly) && !(pFrame->state & State_HasFocus)) {
+        QStyleOptionFrame oFocused(*pFrame);
+        oFocused.state = (oFocused.state | State_HasFocus) & ~State_ReadOnly;
+        oFocused.palette = m_oFocusPalette;
+        panel(oFocused, pWidget, dRatio, nullptr);
+    }
+    pPainter->drawPixmap(pFrame->rect.topLeft(), oPanel);
+}
+
+void FieldStyleC::setFocusPalette(const QPalette& rPalette)
+{
+    m_oFocusPalette = rPalette;
+    m_bFocusPalette = true;
+}
+
+QPixmap FieldStyleC::panel(const QStyleOptionFrame& rFrame, const QWidget* pWidget, qreal dRatio, bool* pbNew) const
+{
+    const PanelKeyS oKey{rFrame.rect.size(), int(rFrame.state), rFrame.lineWidth, rFrame.midLineWidth,
+                         int(rFrame.features), int(rFrame.direction), dRatio, rFrame.palette};
     // Bounded by the fields' sizes and looks, which the screens fix.
     static QHash<PanelKeyS, QPixmap> s_hashPanels;
     auto it = s_hashPanels.find(oKey);
-    if (it == s_hashPanels.end()) {
-        QPixmap oPanel(pFrame->rect.size() * dRatio);
-        oPanel.setDevicePixelRatio(dRatio);
-        oPanel.fill(Qt::transparent);
-        QStyleOptionFrame oOption(*pFrame);
-        oOption.rect.moveTopLeft(QPoint(0, 0));
-        QPainter oPanelPainter(&oPanel);
-        QProxyStyle::drawPrimitive(eElement, &oOption, &oPanelPainter, pWidget);
-        oPanelPainter.end();
-        it = s_hashPanels.insert(oKey, oPanel);
-    }
-    pPainter->drawPixmap(pFrame->rect.topLeft(), it.value());
+    if (pbNew)
+        *pbNew = it == s_hashPanels.end();
+    if (it != s_hashPanels.end())
+        return it.value();
+    QPixmap oPanel(rFrame.rect.size() * dRatio);
+    oPanel.setDevicePixelRatio(dRatio);
+    oPanel.fill(Qt::transparent);
+    QStyleOptionFrame oOption(rFrame);
+    oOption.rect.moveTopLeft(QPoint(0, 0));
+    QPainter oPanelPainter(&oPanel);
+    QProxyStyle::drawPrimitive(PE_PanelLineEdit, &oOption, &oPanelPainter, pWidget);
+    oPanelPainter.end();
+    s_hashPanels.insert(oKey, oPanel);
+    return oPanel;
 }
 
 // A painter clipped to anything but one rectangle (a list's frame is clipped to the ring around

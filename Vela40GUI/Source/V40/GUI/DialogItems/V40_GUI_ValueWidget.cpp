@@ -75,6 +75,7 @@ ValueWidgetC::ValueWidgetC(ValueModelC* pModel, int iMode, QWidget* parent, bool
         m_pLineEdit->setReadOnly(true);
         m_pLineEdit->setPalette(fieldPalette(false));
         m_pLineEdit->setStyle(FieldStyleC::instance());
+        FieldStyleC::instance()->setFocusPalette(fieldPalette(true));
         pLayout->addWidget(m_pLineEdit);
         connect(m_pLineEdit, SIGNAL(textEdited(const QString&)), this, SLOT(OnEdited(const QString&)));
         connect(m_pLineEdit, SIGNAL(selectionChanged()), this, SLOT(OnTextSelectionChanged()));
