@@ -22,13 +22,30 @@ QString simRoot()
 
 QString registryDir()
 {
-    const QString strRoot = simRoot();
-    if (!strRoot.isEmpty())
-        return QDir::cleanPath(strRoot + "/registry");
-    QString strConfig = QFile::decodeName(qgetenv("XDG_CONFIG_HOME"));
-    if (strConfig.isEmpty())
-        strConfig = QDir::homePath() + "/.config";
-    return QDir::cleanPath(strConfig + "/Kestra");
+    // Asked at every read of a setting: made again only when the environment it comes from changed.
+    const QByteArray baRoot = qgetenv("KESTRA_SIM_ROOT");
+    const QByteArray baConfig = baRoot.isEmpty() ? qgetenv("XDG_CONFIG_HOME") : QByteArray();
+    const QByteArray baHome = baRoot.isEmpty() && baConfig.isEmpty() ? qgetenv("HOME") : QByteArray();
+    static std::mutex s_oDirMutex;
+    static QByteArray s_aba[3];
+    static QString s_strDir;
+    std::unique_lock<std::mutex> oLock(s_oDirMutex);
+    if (!s_strDir.isNull() && s_aba[0] == baRoot && s_aba[1] == baConfig && s_aba[2] == baHome)
+        return s_strDir;
+    QString strDir;
+    if (!baRoot.isEmpty()) {
+        strDir = QDir::cleanPath(QFile::decodeName(baRoot) + "/registry");
+    } else {
+        QString strConfig = QFile::decodeName(baConfig);
+        if (strConfig.isEmpty())
+            strConfig = QDir::homePath() + "/.config";
+        strDir = QDir::cleanPath(strConfig + "/Kestra");
+    }
+    s_aba[0] = baRoot;
+    s_aba[1] = baConfig;
+    s_aba[2] = baHome;
+    s_strDir = strDir;
+    return strDir;
 }
 
 QString documentsDir()

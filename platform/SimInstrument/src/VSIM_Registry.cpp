@@ -77,7 +77,21 @@ QString simulatorSettingsPath()
 
 QString simulatorSettingsFile()
 {
-    return registryFileFor(simulatorSettingsPath());
+    // Asked at every read of a setting: the file's name is made again only for another root.
+    struct FileS
+    {
+        QString strDir;
+        QString strPath;
+        QString strFile;
+    };
+    static std::mutex s_oFileMutex;
+    static FileS s_oFile;
+    const QString strDir = registryDir();
+    const QString strPath = simulatorSettingsPath();
+    std::unique_lock<std::mutex> oLock(s_oFileMutex);
+    if (s_oFile.strFile.isEmpty() || s_oFile.strDir != strDir || s_oFile.strPath != strPath)
+        s_oFile = FileS{strDir, strPath, registryFileFor(strPath)};
+    return s_oFile.strFile;
 }
 
 } // namespace VSIM

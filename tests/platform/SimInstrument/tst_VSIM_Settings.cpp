@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include <future>
 #include <memory>
@@ -125,6 +126,21 @@ private slots:
         QVERIFY(VSIM::SettingsC::setValues({{"Sensor/TiltL", 0.001}, {"Sensor/TiltT", -0.002}}));
         QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.001);
         QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltT"), -0.002);
+    }
+
+    // Another root (the environment changed) reads and writes its own file, and back again.
+    void eachRootHasItsOwnSettings()
+    {
+        QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltL", 0.001));
+        const QByteArray baRoot = qgetenv("KESTRA_SIM_ROOT");
+        QTemporaryDir oOther;
+        qputenv("KESTRA_SIM_ROOT", QFile::encodeName(oOther.path()));
+        QVERIFY(VSIM::simulatorSettingsFile().startsWith(oOther.path() + "/"));
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.0);
+        QVERIFY(VSIM::SettingsC::setValue("Sensor/TiltL", -0.002));
+        qputenv("KESTRA_SIM_ROOT", baRoot);
+        QVERIFY(!VSIM::simulatorSettingsFile().startsWith(oOther.path() + "/"));
+        QCOMPARE(VSIM::SettingsC::doubleValue("Sensor/TiltL"), 0.001);
     }
 
     // The files that writes replace are let go (off the writer's thread): none stays open.
