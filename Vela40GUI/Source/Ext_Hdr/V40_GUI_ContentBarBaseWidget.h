@@ -15,6 +15,10 @@ public:
     ~ContentBarBaseWidgetC() override;
 
     void setVisible(bool bVisible) override;
+
+protected:
+    // Paints the page's background; a page that paints more calls it first.
+    void paintEvent(QPaintEvent* pEvent) override;
 };
 
 } // namespace GUI

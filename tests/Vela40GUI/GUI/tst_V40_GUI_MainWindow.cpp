@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QResource>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QVBoxLayout>
@@ -260,6 +261,41 @@ private slots:
         QVERIFY(!oThird.pPage->parent());
         QVERIFY(oPrepared.pPage);
         QVERIFY(!oPrepared.pPage->parent());
+    }
+
+    void pageIsFilledAroundItsRows()
+    {
+        // A page fills what its opaque rows leave, as a filled widget does, on a window of
+        // another colour.
+        QImage aShown[2];
+        for (int i = 0; i < 2; ++i) {
+            QWidget oWindow;
+            oWindow.setFixedSize(640, 328);
+            QPalette oBlack;
+            oBlack.setColor(QPalette::Window, Qt::black);
+            oWindow.setPalette(oBlack);
+            oWindow.setAutoFillBackground(true);
+            QWidget* pPage = i == 0 ? new ContentBarBaseWidgetC(&oWindow) : new QWidget(&oWindow);
+            QPalette oWhite;
+            oWhite.setColor(QPalette::Window, Qt::white);
+            pPage->setPalette(oWhite);
+            pPage->setAutoFillBackground(i == 1);
+            pPage->setGeometry(0, 0, 640, 328);
+            for (int iRow = 0; iRow < 4; ++iRow) {
+                QWidget* pRow = new QWidget(pPage);
+                QPalette oGrey;
+                oGrey.setColor(QPalette::Window, Qt::gray);
+                pRow->setPalette(oGrey);
+                pRow->setAutoFillBackground(true);
+                pRow->setGeometry(410, 10 + iRow * 44, 196, 34);
+            }
+            oWindow.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&oWindow));
+            oWindow.repaint();
+            aShown[i] = oWindow.screen()->grabWindow(oWindow.winId()).toImage();
+        }
+        QVERIFY(!aShown[0].isNull());
+        QCOMPARE(aShown[0], aShown[1]);
     }
 
     void firstFrameIsToldOnce()
