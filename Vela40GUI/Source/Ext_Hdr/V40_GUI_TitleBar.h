@@ -19,6 +19,8 @@ public:
 
     QString title() const;
     void setTitle(const QString& strTitle);
+    // Lays a title out before it is shown, so that showing it only draws it.
+    void prepareTitle(const QString& strTitle) const;
     ExitButtonC* exitButton() const;
 
 private:

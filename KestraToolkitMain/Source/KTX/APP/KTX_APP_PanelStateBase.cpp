@@ -68,6 +68,8 @@ bool PanelStateBaseC::warmUp()
         for (const FunctionKeyS& rKey : qAsConst(m_lstFunctionKeys))
             pBar->prepareFace(rKey.iKey, rKey.iLabelToken);
     }
+    if (V40::GUI::TitleBarC* pTitleBar = pMainWindow->titleBar())
+        pTitleBar->prepareTitle(titleText());
     return true;
 }
 

@@ -80,6 +80,11 @@ void TitleBarC::setTitle(const QString& strTitle)
     m_pLabel->setText(strTitle);
 }
 
+void TitleBarC::prepareTitle(const QString& strTitle) const
+{
+    UTI::staticText(strTitle, m_pLabel->font());
+}
+
 ExitButtonC* TitleBarC::exitButton() const
 {
     return m_pExitButton;

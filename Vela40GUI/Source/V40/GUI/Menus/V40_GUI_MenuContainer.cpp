@@ -116,8 +116,11 @@ void MenuContainerC::preparePresentation()
         return;
     buildPresentation();
     MainWindowC* pMainWindow = MainWindowC::instance();
-    if (pMainWindow && m_pPresentation && m_pPresentation->contentWidget())
+    if (pMainWindow && m_pPresentation && m_pPresentation->contentWidget()) {
         pMainWindow->preparePage(m_pPresentation->contentWidget(), !shownFunctionKeys().isEmpty());
+        if (TitleBarC* pTitleBar = pMainWindow->titleBar())
+            pTitleBar->prepareTitle(m_oContainerProperties.getTitle());
+    }
 }
 
 QList<int> MenuContainerC::shownFunctionKeys() const
