@@ -19,7 +19,8 @@ public:
 
     QString title() const;
     void setTitle(const QString& strTitle);
-    // Lays a title out before it is shown, so that showing it only draws it.
+    // Lays a title out and draws it off the screen before it is shown, so that showing it only
+    // draws it from glyphs that are ready.
     void prepareTitle(const QString& strTitle) const;
     ExitButtonC* exitButton() const;
 

@@ -6,6 +6,7 @@
 #include "V40/GUI/UTI/V40_GUI_UTI_StaticText.h"
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 
@@ -28,20 +29,36 @@ public:
     QSize sizeHint() const override { return minimumSize(); }
     QSize minimumSizeHint() const override { return minimumSize(); }
 
+    // Lays strText out and draws it once off the screen, so that its glyphs are ready when it
+    // is first shown.
+    void prepare(const QString& strText) const
+    {
+        QImage oImage(size(), QImage::Format_ARGB32_Premultiplied);
+        oImage.fill(Qt::transparent);
+        QPainter oPainter(&oImage);
+        drawTitle(oPainter, strText);
+    }
+
 protected:
-    // Where a label of the line's height, centred in the bar, draws it: left and centred in
-    // whole pixels first, then in fractions.
     void paintEvent(QPaintEvent*) override
     {
         QPainter oPainter(this);
-        oPainter.setFont(font());
-        oPainter.setPen(palette().color(foregroundRole()));
+        drawTitle(oPainter, text());
+    }
+
+private:
+    // Where a label of the line's height, centred in the bar, draws it: left and centred in
+    // whole pixels first, then in fractions.
+    void drawTitle(QPainter& rPainter, const QString& strText) const
+    {
+        rPainter.setFont(font());
+        rPainter.setPen(palette().color(foregroundRole()));
         const QFontMetricsF oMetrics(font());
         const int iLineHeight = fontMetrics().height();
         const QRect oRect = contentsRect();
         const qreal dTop = oRect.top() + (oRect.height() - iLineHeight) / 2
                            + (iLineHeight - (oMetrics.ascent() + oMetrics.descent())) / 2;
-        oPainter.drawStaticText(QPointF(oRect.left(), dTop), UTI::staticText(text(), font()));
+        rPainter.drawStaticText(QPointF(oRect.left(), dTop), UTI::staticText(strText, font()));
     }
 };
 
@@ -82,7 +99,7 @@ void TitleBarC::setTitle(const QString& strTitle)
 
 void TitleBarC::prepareTitle(const QString& strTitle) const
 {
-    UTI::staticText(strTitle, m_pLabel->font());
+    static_cast<const TitleLabelC*>(m_pLabel)->prepare(strTitle);
 }
 
 ExitButtonC* TitleBarC::exitButton() const
