@@ -1,6 +1,7 @@
 #pragma once
 // Up to four pages on top of each other; from the second page on, a band of page headers above
 // them shows which page is in front.
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
@@ -53,8 +54,13 @@ protected:
     void paintEvent(QPaintEvent* pEvent) override;
 
 private:
+    // The band of page headers, drawn once for the panel as it is now.
+    const QPixmap& headerBand();
+
     QPointer<QStackedWidget> m_pStackedWidget;
     QVBoxLayout* m_pLayout;
+    QPixmap m_oHeaderBand;
+    QString m_strHeaderBandKey;
 };
 
 } // namespace GUI

@@ -98,6 +98,19 @@ private slots:
         const QPoint oInsideSecond(oPanel.headerRect(1).left() + 14, oPanel.headerRect(1).bottom() - 2);
         QCOMPARE(oImage.pixelColor(oInsideSecond), QColor(170, 170, 180));
         QVERIFY(oImage.pixelColor(oInside) != QColor(170, 170, 180));
+
+        // The band drawn once follows the page in front, a new page and the width.
+        oPanel.onNextTab();
+        const QImage oFirstInFront = oPanel.grab().toImage();
+        QCOMPARE(oFirstInFront.pixelColor(oInside), QColor(170, 170, 180));
+        oPanel.onNextTab();
+        QCOMPARE(oPanel.grab().toImage(), oImage);
+        oPanel.addTab(new QWidget());
+        const QPoint oTopOfThird(oPanel.headerRect(2).center().x(), oPanel.headerRect(2).top());
+        QVERIFY(oPanel.grab().toImage().pixelColor(oTopOfThird) != oImage.pixelColor(oTopOfThird));
+        oPanel.resize(700, 300);
+        const QImage oWider = oPanel.grab().toImage();
+        QVERIFY(oWider.pixelColor(699, TabPanelC::HEADER_MARGIN - 1) != oWider.pixelColor(699, 0));
     }
 };
 

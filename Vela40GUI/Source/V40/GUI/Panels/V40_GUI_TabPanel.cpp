@@ -138,8 +138,34 @@ void TabPanelC::paintEvent(QPaintEvent* pEvent)
     QWidget::paintEvent(pEvent);
     if (count() <= 1)
         return;
-
     QPainter oPainter(this);
+    oPainter.drawPixmap(0, 0, headerBand());
+}
+
+const QPixmap& TabPanelC::headerBand()
+{
+    // The band changes only with the pages, the page in front, the width and the language;
+    // drawn again at every paint, its slanted outlines and texts cost more than the page.
+    const QString strLabel = V40::LNG::getTextToken(8);
+    const QColor oBackground = palette().color(QPalette::Window);
+    const qreal dRatio = devicePixelRatioF();
+    const QString strKey = QStringLiteral("%1/%2/%3/%4/%5/%6/%7")
+                               .arg(count())
+                               .arg(currentIndex())
+                               .arg(width())
+                               .arg(dRatio)
+                               .arg(oBackground.rgba())
+                               .arg(font().key(), strLabel);
+    if (strKey == m_strHeaderBandKey)
+        return m_oHeaderBand;
+
+    m_oHeaderBand = QPixmap(QSize(width(), HEADER_MARGIN) * dRatio);
+    m_oHeaderBand.setDevicePixelRatio(dRatio);
+    // What lies under the band: the panel's own background, as the page behind it fills it.
+    m_oHeaderBand.fill(oBackground);
+    m_strHeaderBandKey = strKey;
+
+    QPainter oPainter(&m_oHeaderBand);
     oPainter.setRenderHint(QPainter::Antialiasing, true);
     oPainter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     oPainter.setFont(font());
@@ -156,12 +182,13 @@ void TabPanelC::paintEvent(QPaintEvent* pEvent)
             oPainter.fillPath(oPath, s_oCurrentHeaderColor);
         oPainter.drawPath(oPath);
         oPainter.drawText(QRect(oRect.left(), oRect.top(), oRect.width(), iBaseLine - oRect.top()),
-                          Qt::AlignCenter, V40::LNG::getTextToken(8).arg(iTab + 1));
+                          Qt::AlignCenter, strLabel.arg(iTab + 1));
     }
     // The line under the headers, open below the page in front.
     const QRect oCurrent = headerRect(currentIndex());
     oPainter.drawLine(0, iBaseLine, oCurrent.left(), iBaseLine);
     oPainter.drawLine(oCurrent.right(), iBaseLine, width() - 1, iBaseLine);
+    return m_oHeaderBand;
 }
 
 } // namespace GUI
