@@ -19,8 +19,7 @@ public:
 
     QString title() const;
     void setTitle(const QString& strTitle);
-    // Lays a title out and draws it off the screen before it is shown, so that showing it only
-    // draws it from glyphs that are ready.
+    // Draws a title off the screen before it is shown, so that showing it only copies it.
     void prepareTitle(const QString& strTitle) const;
     ExitButtonC* exitButton() const;
 

@@ -362,6 +362,29 @@ private slots:
         QCOMPARE(oFirst.iActivated, 2);
     }
 
+    void titleShowsItsTextOnTheBarsColour()
+    {
+        V40::GUI::TitleBarC oBar("MAIN MENU");
+        const QImage oMain = oBar.grab().toImage();
+        oBar.prepareTitle("SETTINGS");
+        QCOMPARE(oBar.grab().toImage(), oMain);
+        oBar.setTitle("SETTINGS");
+        const QImage oSettings = oBar.grab().toImage();
+        QVERIFY(oSettings != oMain);
+        V40::GUI::TitleBarC oDrawnAtOnce("SETTINGS");
+        QCOMPARE(oDrawnAtOnce.grab().toImage(), oSettings);
+        oBar.setTitle("MAIN MENU");
+        QCOMPARE(oBar.grab().toImage(), oMain);
+
+        // Under and around the text, the bar's colour as it is now.
+        QPalette oPalette = oBar.palette();
+        oPalette.setColor(QPalette::Window, Qt::darkGreen);
+        oBar.setPalette(oPalette);
+        const QImage oGreen = oBar.grab().toImage();
+        QCOMPARE(oGreen.pixelColor(12, 1), QColor(Qt::darkGreen));
+        QCOMPARE(oGreen.pixelColor(400, 20), QColor(Qt::darkGreen));
+    }
+
     void barsAndSingleInstance()
     {
         MainWindowC* pMain = MainWindowC::instance();
