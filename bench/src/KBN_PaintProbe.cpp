@@ -3,12 +3,15 @@
 // show. Lines go to stderr: "KBN frame <ms since launch>", "KBN key <name> <ms>".
 // KBN_T0_NS: the launch time (CLOCK_MONOTONIC, ns); KBN_KEYS: keys to type once the first frame
 // is shown and the program has settled, separated by ','; KBN_SETTLE_MS: the pause around keys;
-// KBN_EVERY_FRAME: also "KBN paint <ms>" for every frame (to find screens painted twice).
+// KBN_EVERY_FRAME: also "KBN paint <ms>" for every frame (to find screens painted twice);
+// KBN_WIDGET_PAINTS: also "KBN widget <class> <region's rectangles> <bounds> <us>" for every
+// widget painted while a key is timed (to find the widgets that cost an opening most).
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QPaintEvent>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -33,6 +36,7 @@ public:
         , m_lstKeys(qEnvironmentVariable("KBN_KEYS").split(',', Qt::SkipEmptyParts))
         , m_iSettleMs(qEnvironmentVariableIntValue("KBN_SETTLE_MS"))
         , m_bEveryFrame(qEnvironmentVariableIsSet("KBN_EVERY_FRAME"))
+        , m_bWidgetPaints(qEnvironmentVariableIsSet("KBN_WIDGET_PAINTS"))
     {
         if (m_iSettleMs <= 0)
             m_iSettleMs = 300;
@@ -44,6 +48,10 @@ public:
         // to their top-level widget. Either paints and flushes while it is handled, so the frame
         // is out once the object's own handling (virtual event()) has returned.
         const QEvent::Type eType = pEvent->type();
+        if (eType == QEvent::Paint && m_bWidgetPaints && m_iKeySentNs > 0 && !m_bInWidgetPaint) {
+            timeWidgetPaint(pObject, static_cast<QPaintEvent*>(pEvent));
+            return true;
+        }
         bool bFrame = false;
         if (eType == QEvent::Expose && pObject->isWindowType())
             bFrame = static_cast<QWindow*>(pObject)->isTopLevel() && static_cast<QWindow*>(pObject)->isExposed();
@@ -66,6 +74,20 @@ private:
     {
         return pWidget->isWindow() && pWidget->isVisible() && pWidget->windowHandle() &&
                pWidget->windowHandle()->isExposed();
+    }
+
+    // The widget's own paint, without its children (Qt sends them their own paint events).
+    void timeWidgetPaint(QObject* pObject, QPaintEvent* pEvent)
+    {
+        m_bInWidgetPaint = true;
+        const qint64 iStart = nowNs();
+        QCoreApplication::instance()->notify(pObject, pEvent);
+        const qint64 iEnd = nowNs();
+        m_bInWidgetPaint = false;
+        const QRect oBounds = pEvent->region().boundingRect();
+        std::fprintf(stderr, "KBN widget %s %d %dx%d+%d+%d %.1f\n", pObject->metaObject()->className(),
+                     pEvent->region().rectCount(), oBounds.width(), oBounds.height(), oBounds.x(), oBounds.y(),
+                     double(iEnd - iStart) / 1e3);
     }
 
     void frameShown()
@@ -128,9 +150,11 @@ private:
     QStringList m_lstKeys;
     int m_iSettleMs;
     const bool m_bEveryFrame;
+    const bool m_bWidgetPaints;
     int m_iLastType = 0;
     bool m_bFirstFrameSeen = false;
     bool m_bDelivering = false;
+    bool m_bInWidgetPaint = false;
     qint64 m_iKeySentNs = 0;
     QString m_strKey;
 };
