@@ -29,8 +29,10 @@ QString simDataDir();
 // Directory of the built program and libraries.
 QString binDir();
 
-// Waits (processing events) until the predicate holds; false on time-out.
-bool waitFor(const std::function<bool()>& fnReady, int iTimeoutMs = 5000);
+// Waits (processing events) until the predicate holds; false on time-out. The default is
+// generous: a wait that is met returns at once, and on a loaded machine (the sanitizers, a disk
+// writing back another test's files) the first start on a new root has taken over 5 s.
+bool waitFor(const std::function<bool()>& fnReady, int iTimeoutMs = 20000);
 
 QStringList traces(const QString& strChannel);
 
