@@ -12,7 +12,6 @@
 #include "V40_GUI_TitleBar.h"
 #include "V40_GUI_UTI_Trace.h"
 
-#include <QAccessible>
 #include <QDir>
 #include <QLineEdit>
 #include <QPointer>
@@ -53,15 +52,6 @@ struct PageS
     QShortcut* pShortcut;
     int iActivated = 0;
 };
-
-// The objects Qt made an accessibility interface for, in the order it asked.
-QList<QObject*> s_lstAccessibleAsked;
-
-QAccessibleInterface* noteAccessibleAsked(const QString&, QObject* pObject)
-{
-    s_lstAccessibleAsked << pObject;
-    return nullptr;
-}
 
 const QString s_strKeyLine = QStringLiteral("V40::GUI::MainWindowC::keyPressEvent: GOT key press %1");
 
@@ -271,26 +261,6 @@ private slots:
         QVERIFY(!oThird.pPage->parent());
         QVERIFY(oPrepared.pPage);
         QVERIFY(!oPrepared.pPage->parent());
-    }
-
-    void preparedPageShowsWithItsAccessibilityReady()
-    {
-        MainWindowC* pMain = MainWindowC::instance();
-        PageS oPrepared;
-        QLineEdit* pEdit = new QLineEdit(oPrepared.pInner);
-        s_lstAccessibleAsked.clear();
-        QAccessible::installFactory(noteAccessibleAsked);
-        pMain->preparePage(oPrepared.pPage, pMain->functionKeyBar()->isVisibleTo(pMain));
-        QVERIFY(s_lstAccessibleAsked.contains(pEdit));
-        QVERIFY(s_lstAccessibleAsked.contains(oPrepared.pInner));
-        // Shown and focused, nothing on it needs a new one.
-        s_lstAccessibleAsked.clear();
-        pMain->setContentBar(oPrepared.pPage);
-        pEdit->setFocus();
-        QVERIFY(pEdit->hasFocus());
-        QAccessible::removeFactory(noteAccessibleAsked);
-        for (QObject* pAsked : qAsConst(s_lstAccessibleAsked))
-            QVERIFY(pAsked != oPrepared.pPage && !oPrepared.pPage->isAncestorOf(qobject_cast<QWidget*>(pAsked)));
     }
 
     void pageIsFilledAroundItsRows()

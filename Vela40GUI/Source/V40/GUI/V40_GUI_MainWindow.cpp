@@ -9,7 +9,6 @@
 
 #include "Ferrolib/BSS_Assert.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -248,13 +247,6 @@ void MainWindowC::preparePage(QWidget* pPage, bool bWithFunctionKeys)
     // Painted once off the screen, so that its glyphs and images are ready for the real paint.
     QImage oImage(pPage->size(), QImage::Format_ARGB32_Premultiplied);
     pPage->render(&oImage);
-#ifndef QT_NO_ACCESSIBILITY
-    // Qt makes the accessibility interface of every widget when it is first shown or focused,
-    // also without assistive technology; made now, showing the page only finds them.
-    QAccessible::queryAccessibleInterface(pPage);
-    for (QWidget* pChild : pPage->findChildren<QWidget*>())
-        QAccessible::queryAccessibleInterface(pChild);
-#endif
     keepHiddenPage(pPage);
 }
 
