@@ -35,7 +35,8 @@ inline int showSettingsMenu(KestraTest::GuiPlatformC& rPlatform, int iCaptionTok
     if (!rPlatform.start())
         return 0;
     rPlatform.task().startGui();
-    if (!titleBecomes(QStringLiteral("MAIN MENU")))
+    // Keys reach the menu's shortcuts only once the window is active.
+    if (!titleBecomes(QStringLiteral("MAIN MENU")) || !QTest::qWaitForWindowActive(KestraTest::existingMainWindow()))
         return 0;
     V40::GUI::MenuContainerC* pRoot = rPlatform.controller().rootMenuContainer();
     const int iSettings = indexOfCaption(pRoot->components(), 182);
