@@ -441,14 +441,18 @@ private slots:
         V40::GUI::UTI::setTraceEnabled(true); // menu tiles trace when they take the focus
         // The level screen waits inside the GUI start: it is answered from a timer.
         bool bPlummetOnWhileShown = false;
+        int iTicksShown = 0;
         QTimer oAnswer;
         oAnswer.setInterval(20);
         connect(&oAnswer, &QTimer::timeout, [&] {
             V40::GUI::MainWindowC* pMainWindow = existingMainWindow();
             if (!pMainWindow || !pMainWindow->isVisible() || GuiKeyDriver::title() != QStringLiteral("LEVEL UP"))
                 return;
-            oAnswer.stop();
+            // The plummet goes on once the screen has been painted.
             bPlummetOnWhileShown = VSIM::SettingsC::boolValue("LaserPlummet/On");
+            if (!bPlummetOnWhileShown && ++iTicksShown < 100)
+                return;
+            oAnswer.stop();
             GuiKeyDriver::pressKey(Qt::Key_F6);
         });
         oAnswer.start();

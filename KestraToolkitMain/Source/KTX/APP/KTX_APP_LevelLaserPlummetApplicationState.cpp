@@ -45,7 +45,13 @@ bool LevelLaserPlummetApplicationStateC::refreshPanel()
 
 void LevelLaserPlummetApplicationStateC::prepareShow()
 {
-    m_upModel->Start();
+    m_upModel->StartReadings();
+}
+
+void LevelLaserPlummetApplicationStateC::afterShow()
+{
+    if (m_upModel->isStarted())
+        m_upModel->SetLaserPlummetOn(true);
 }
 
 void LevelLaserPlummetApplicationStateC::execute()

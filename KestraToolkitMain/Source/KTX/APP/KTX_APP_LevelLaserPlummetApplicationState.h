@@ -35,8 +35,11 @@ protected:
     bool canWarmUp() const override;
     // Built again when the option, the angle unit or the stored intensity changed since.
     bool refreshPanel() override;
-    // Starts the model: inclinations flow, the plummet shines.
+    // Starts the model's readings: the bubbles are live from the first paint.
     void prepareShow() override;
+    // The plummet shines once the screen is up: its switch writes the simulated instrument's
+    // state, which would hold the first paint back by about half a millisecond.
+    void afterShow() override;
 
 private:
     std::unique_ptr<LevelLaserPlummetModelC> m_upModel;

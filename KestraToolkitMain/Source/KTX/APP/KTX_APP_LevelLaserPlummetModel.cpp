@@ -139,6 +139,14 @@ void LevelLaserPlummetModelC::Start()
 {
     if (m_bStarted)
         return;
+    StartReadings();
+    SetLaserPlummetOn(true);
+}
+
+void LevelLaserPlummetModelC::StartReadings()
+{
+    if (m_bStarted)
+        return;
     m_bStarted = true;
     m_bInclinationsValid = false;
     if (CCF::HardwareControllerC* pController = CCF::getHardwareController())
@@ -151,7 +159,6 @@ void LevelLaserPlummetModelC::Start()
         m_pMeasSubject->subscribe(&m_oMeasurementObserver);
     if (pSensor)
         pSensor->startMeasurement();
-    SetLaserPlummetOn(true);
 }
 
 void LevelLaserPlummetModelC::Stop()

@@ -40,6 +40,8 @@ public:
 
     // Inclinations flow and the plummet shines from Start() to Stop(); both may come twice.
     void Start();
+    // As Start(), with the plummet left as it is: a screen switches it on once it is shown.
+    void StartReadings();
     void Stop();
     bool isStarted() const;
 

@@ -21,6 +21,12 @@ PanelStateBaseC::PanelStateBaseC(int iTitleToken, QObject* parent)
     : V40::APP::ApplicationStateBaseC(parent)
     , m_iTitleToken(iTitleToken)
 {
+    m_oAfterShow.setSingleShot(true);
+    m_oAfterShow.setInterval(0);
+    connect(&m_oAfterShow, &QTimer::timeout, this, [this] {
+        if (isRunning())
+            afterShow();
+    });
 }
 
 PanelStateBaseC::~PanelStateBaseC()
@@ -74,6 +80,10 @@ bool PanelStateBaseC::warmUp()
 }
 
 void PanelStateBaseC::prepareShow()
+{
+}
+
+void PanelStateBaseC::afterShow()
 {
 }
 
@@ -132,7 +142,9 @@ void PanelStateBaseC::execute()
     showPage();
     if (QWidget* pFocus = focusOnShow())
         pFocus->setFocus(Qt::OtherFocusReason);
+    m_oAfterShow.start();
     V40::APP::ApplicationStateBaseC::execute();
+    m_oAfterShow.stop();
 }
 
 void PanelStateBaseC::showPage()

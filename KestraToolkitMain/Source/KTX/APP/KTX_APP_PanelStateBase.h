@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPointer>
 #include <QShortcut>
+#include <QTimer>
 
 namespace V40 {
 namespace GUI {
@@ -49,6 +50,9 @@ protected:
     virtual void addShortcuts();
     // Every time before the page is shown: bind the panel's model, read instrument data.
     virtual void prepareShow();
+    // Once the shown page has been painted, while the state still runs: work that need not hold
+    // the screen back. Default: nothing.
+    virtual void afterShow();
     // The widget that takes the focus as soon as the page is shown, so that keys typed ahead
     // find it. Default: none (value widgets take the focus themselves).
     virtual QWidget* focusOnShow() const;
@@ -80,6 +84,8 @@ private:
     QPointer<QWidget> m_pPanel;
     QList<FunctionKeyS> m_lstFunctionKeys;
     bool m_bBuiltAhead = false;
+    // A zero timer fires only once the posted events, the page's paint among them, are handled.
+    QTimer m_oAfterShow;
 };
 
 } // namespace APP
