@@ -13,6 +13,7 @@
 #include "V40_GUI_UTI_Trace.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QResource>
@@ -261,6 +262,31 @@ private slots:
         QVERIFY(!oThird.pPage->parent());
         QVERIFY(oPrepared.pPage);
         QVERIFY(!oPrepared.pPage->parent());
+    }
+
+    // What a page draws is on the window's surface once it is shown, prepared ahead or not; a
+    // window of its own on the page still comes on the screen.
+    void shownPageIsOnTheWindowsSurface()
+    {
+        MainWindowC* pMain = MainWindowC::instance();
+        QVERIFY(QTest::qWaitForWindowExposed(pMain));
+        for (const bool bPrepared : {true, false}) {
+            PageS oPage;
+            QLabel* pLabel = new QLabel(bPrepared ? QStringLiteral("Prepared") : QStringLiteral("Shown at once"), oPage.pInner);
+            pLabel->move(40, 30);
+            QWidget* pOwnWindow = new QWidget(oPage.pInner, Qt::Tool);
+            pOwnWindow->resize(50, 20);
+            if (bPrepared)
+                pMain->preparePage(oPage.pPage, pMain->functionKeyBar()->isVisibleTo(pMain));
+            pMain->setContentBar(oPage.pPage);
+            const QRect oRoom = oPage.pPage->geometry();
+            const QImage oDrawn = oPage.pPage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QTRY_COMPARE(pMain->screen()->grabWindow(pMain->winId()).toImage().copy(oRoom).convertToFormat(QImage::Format_RGB32),
+                         oDrawn);
+            pOwnWindow->show();
+            QVERIFY(QTest::qWaitForWindowExposed(pOwnWindow));
+            pMain->setEmptyContentBar();
+        }
     }
 
     void pageIsFilledAroundItsRows()

@@ -26,6 +26,23 @@ namespace GUI {
 namespace {
 // The instrument's keyboard reports its Alt key with this virtual key; the desktop's only as Qt key.
 const quint32 s_uVirtualKeyAlt = 0x12;
+
+// A widget that is shown posts itself an update for the next round of the event loop: 30 to 60
+// events for a page, each waking the loop. A widget drawn into its window's surface is marked as
+// one that is not on the screen by itself; Qt then marks its area for the next paint at once,
+// which paints the same. Windows and native widgets have surfaces of their own and are left as
+// they are; widgets added later post their updates as usual.
+void drawIntoWindowSurface(QWidget* pWidget)
+{
+    if (pWidget->testAttribute(Qt::WA_DontShowOnScreen))
+        return;
+    QList<QWidget*> lstWidgets = pWidget->findChildren<QWidget*>();
+    lstWidgets.prepend(pWidget);
+    for (QWidget* pEach : qAsConst(lstWidgets)) {
+        if (!pEach->isWindow() && !pEach->internalWinId())
+            pEach->setAttribute(Qt::WA_DontShowOnScreen);
+    }
+}
 } // namespace
 
 MainWindowC* MainWindowC::s_pInstance = nullptr;
@@ -64,6 +81,8 @@ MainWindowC::MainWindowC()
     m_pLayout->addWidget(new IconBarC(QStringLiteral("Kestra Toolkit"), 36, this), ROW_ICON_BAR, 0);
     m_pLayout->addWidget(new TitleBarC(QStringLiteral("Title Bar"), this), ROW_TITLE_BAR, 0);
     m_pLayout->addWidget(new FunctionKeyBarC(this), ROW_FUNCTION_KEY_BAR, 0);
+    for (int iRow : {ROW_ICON_BAR, ROW_TITLE_BAR, ROW_FUNCTION_KEY_BAR})
+        drawIntoWindowSurface(widgetAt(iRow));
     show();
     if (QWindow* pWindow = windowHandle()) {
         if (pWindow->isExposed())
@@ -137,6 +156,7 @@ void MainWindowC::setContentBar(QWidget* pContentBar)
         releaseContentBar();
         m_pLayout->addWidget(pContentBar, ROW_CONTENT, 0);
         m_pContentBar = pContentBar;
+        drawIntoWindowSurface(pContentBar);
     }
     pContentBar->show();
 }
@@ -200,6 +220,7 @@ void MainWindowC::replaceBar(int iRow, QWidget* pBar)
         delete pOld;
     }
     m_pLayout->addWidget(pBar, iRow, 0);
+    drawIntoWindowSurface(pBar);
 }
 
 void MainWindowC::releaseContentBar()
@@ -232,6 +253,7 @@ void MainWindowC::preparePage(QWidget* pPage, bool bWithFunctionKeys)
         return;
     pPage->setParent(this);
     pPage->hide();
+    drawIntoWindowSurface(pPage);
     pPage->ensurePolished();
     // Laid out in the content area it will be shown in: its fields are drawn at the size they
     // will have.
