@@ -1,5 +1,6 @@
 #include "SimInstrument/VSIM_SettingTable.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -225,11 +226,14 @@ const QList<SettingS>& settingTable()
 
 const SettingS* findSetting(const QString& strKey)
 {
-    for (const SettingS& rSetting : settingTable()) {
-        if (rSetting.strKey.compare(strKey, Qt::CaseInsensitive) == 0)
-            return &rSetting;
-    }
-    return nullptr;
+    // Asked at every read of a setting, a screen reads twenty of them: looked up, not searched.
+    static const QHash<QString, const SettingS*> s_hashByKey = [] {
+        QHash<QString, const SettingS*> hashByKey;
+        for (const SettingS& rSetting : settingTable())
+            hashByKey.insert(rSetting.strKey.toCaseFolded(), &rSetting);
+        return hashByKey;
+    }();
+    return s_hashByKey.value(strKey.toCaseFolded(), nullptr);
 }
 
 bool parseSetting(const SettingS& rSetting, const QString& strText, QVariant& rvarValue)
