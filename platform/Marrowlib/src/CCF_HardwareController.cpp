@@ -11,6 +11,8 @@ HardwareControllerC::HardwareControllerC()
     , m_bFiring(false)
     , m_bQuit(false)
 {
+    // Made with the controller, so that the first measurement does not wait for a new thread.
+    m_oThread = std::thread([this] { run(); });
 }
 
 HardwareControllerC::~HardwareControllerC()
@@ -38,8 +40,6 @@ void HardwareControllerC::startNotifying()
         return;
     m_bStop = false;
     ++m_uRound;
-    if (!m_oThread.joinable())
-        m_oThread = std::thread([this] { run(); });
     oLock.unlock();
     m_oWake.notify_all();
 }

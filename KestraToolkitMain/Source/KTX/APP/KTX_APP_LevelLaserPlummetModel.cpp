@@ -41,6 +41,9 @@ LevelLaserPlummetModelC::LevelLaserPlummetModelC(QObject* parent)
     , m_bHasLaserPlummet(false)
     , m_bStarted(false)
     , m_pMeasSubject(nullptr)
+    // Taken when the model is made, with the screen built ahead: its thread is there before the
+    // first opening.
+    , m_pController(CCF::getHardwareController())
 {
     ReadInstrumentInfo();
     bindCommand([this](int, int) { UpdateInclinations(); });
@@ -149,8 +152,8 @@ void LevelLaserPlummetModelC::StartReadings()
         return;
     m_bStarted = true;
     m_bInclinationsValid = false;
-    if (CCF::HardwareControllerC* pController = CCF::getHardwareController())
-        subscribe(&pController->notificationSource());
+    if (m_pController)
+        subscribe(&m_pController->notificationSource());
     VMN::OrlinSensorC* pSensor = VMN::OrlinSystemAccessorC::getOrlinSensor();
     m_pMeasSubject = pSensor ? pSensor->subscribeMeasurementData(VMN::OrlinSensorC::DATA_INCLINATIONS) : nullptr;
     if (!m_pMeasSubject)

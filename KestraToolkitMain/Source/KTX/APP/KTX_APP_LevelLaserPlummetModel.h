@@ -12,6 +12,10 @@ class SubjectC;
 }
 } // namespace BSS
 
+namespace CCF {
+class HardwareControllerC;
+}
+
 namespace KTX {
 namespace APP {
 
@@ -68,6 +72,7 @@ private:
     bool m_bHasLaserPlummet;
     bool m_bStarted;
     BSS::TSK::SubjectC* m_pMeasSubject;
+    CCF::HardwareControllerC* const m_pController;
 };
 
 } // namespace APP

@@ -36,7 +36,7 @@ private:
     mutable std::mutex m_oMutex;
     std::condition_variable m_oWake;
     std::condition_variable m_oIdle;
-    // Made at the first start and kept, waiting without a timeout while stopped: a measurement
+    // Made with the controller and kept, waiting without a timeout while stopped: a measurement
     // that starts or stops does not make or end a thread.
     std::thread m_oThread;
     int m_iStarts;
