@@ -189,6 +189,9 @@ private slots:
             const char* szKind = strKind == "0" ? "simulator" : "instrument";
             QTest::addRow("%s: main menu", szKind) << strKind << QStringList() << kMainMenuShown << false << false << SIGTERM;
             QTest::addRow("%s: level", szKind) << strKind << QStringList{"1"} << "Laser plummet on at 60 %." << false << false << SIGTERM;
+            // Stopped right after the level screen was left, before or after its plummet went off.
+            QTest::addRow("%s: level left", szKind) << strKind << QStringList{"1", "?1:Laser plummet on", "F6"}
+                                                    << "Laser plummet on at 60 %." << false << false << SIGTERM;
             QTest::addRow("%s: unit settings", szKind)
                 << strKind << QStringList{"3", "1"} << strUnit << false << false << SIGTERM;
             QTest::addRow("%s: exit question", szKind)

@@ -464,7 +464,7 @@ private slots:
         // The level run ends by closing the GUI again; no menu was built on the way.
         QVERIFY(KestraTest::waitFor([] { return KestraTest::traces("FirmwareStarterTask").contains("Got stop GUI event."); }));
         QVERIFY(bPlummetOnWhileShown);
-        QVERIFY(!VSIM::SettingsC::boolValue("LaserPlummet/On"));
+        QTRY_VERIFY(!VSIM::SettingsC::boolValue("LaserPlummet/On"));
         QVERIFY(guiGone());
         V40::GUI::UTI::setTraceEnabled(false);
         QVERIFY(KestraTest::traces("Qt").filter("MenuItemWidgetC").isEmpty());

@@ -57,13 +57,15 @@ void LevelLaserPlummetApplicationStateC::afterShow()
 void LevelLaserPlummetApplicationStateC::execute()
 {
     PanelStateBaseC::execute();
-    // A wait that the GUI stop cancelled leaves without OnExit(): the plummet goes off all the same.
-    m_upModel->Stop();
+    // A wait that the GUI stop cancelled leaves without OnExit(): the plummet goes off at once.
+    if (m_upModel->isStarted())
+        m_upModel->Stop();
 }
 
 void LevelLaserPlummetApplicationStateC::OnExit(int iExitCode)
 {
-    m_upModel->Stop();
+    // The switch writes the simulated instrument's state: it waits until the next screen is up.
+    m_upModel->StopWithPlummetLater();
     PanelStateBaseC::OnExit(iExitCode);
 }
 

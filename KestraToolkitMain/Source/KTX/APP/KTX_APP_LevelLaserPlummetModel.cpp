@@ -47,6 +47,9 @@ LevelLaserPlummetModelC::LevelLaserPlummetModelC(QObject* parent)
 {
     ReadInstrumentInfo();
     bindCommand([this](int, int) { UpdateInclinations(); });
+    m_oPlummetOff.setSingleShot(true);
+    m_oPlummetOff.setInterval(0);
+    connect(&m_oPlummetOff, &QTimer::timeout, this, [this] { SetLaserPlummetOn(false); });
 }
 
 void LevelLaserPlummetModelC::ReadInstrumentInfo()
@@ -148,6 +151,8 @@ void LevelLaserPlummetModelC::Start()
 
 void LevelLaserPlummetModelC::StartReadings()
 {
+    // Started again before the plummet went off: it stays on.
+    m_oPlummetOff.stop();
     if (m_bStarted)
         return;
     m_bStarted = true;
@@ -166,10 +171,26 @@ void LevelLaserPlummetModelC::StartReadings()
 
 void LevelLaserPlummetModelC::Stop()
 {
+    const bool bOffPending = m_oPlummetOff.isActive();
+    m_oPlummetOff.stop();
+    if (m_bStarted || bOffPending)
+        SetLaserPlummetOn(false);
+    StopReadings();
+}
+
+void LevelLaserPlummetModelC::StopWithPlummetLater()
+{
+    if (!m_bStarted)
+        return;
+    StopReadings();
+    m_oPlummetOff.start();
+}
+
+void LevelLaserPlummetModelC::StopReadings()
+{
     if (!m_bStarted)
         return;
     m_bStarted = false;
-    SetLaserPlummetOn(false);
     VMN::OrlinSensorC* pSensor = VMN::OrlinSystemAccessorC::getOrlinSensor();
     if (pSensor) {
         pSensor->stopMeasurement();

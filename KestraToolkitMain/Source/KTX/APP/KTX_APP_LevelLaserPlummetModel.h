@@ -5,6 +5,7 @@
 #include "Ferrolib/BSS_TSK_Observer.h"
 
 #include <QObject>
+#include <QTimer>
 
 namespace BSS {
 namespace TSK {
@@ -47,6 +48,10 @@ public:
     // As Start(), with the plummet left as it is: a screen switches it on once it is shown.
     void StartReadings();
     void Stop();
+    // As Stop(), with the plummet switched off in the event loop's next round, once the screen
+    // that follows has been painted. A start before then keeps it on; Stop() and the model's end
+    // switch it off at once.
+    void StopWithPlummetLater();
     bool isStarted() const;
 
 signals:
@@ -57,6 +62,8 @@ public slots:
     void onLaserPlummetIntensityChanged(int iIntensity);
 
 private:
+    void StopReadings();
+
     // Keeps the sensor's measurement data coming; the readings themselves come with the
     // hardware controller's notifications.
     class MeasurementObserverC : public BSS::TSK::ObserverC
@@ -73,6 +80,9 @@ private:
     bool m_bStarted;
     BSS::TSK::SubjectC* m_pMeasSubject;
     CCF::HardwareControllerC* const m_pController;
+    // A zero timer fires only once the posted events, the next screen's paint among them, are
+    // handled.
+    QTimer m_oPlummetOff;
 };
 
 } // namespace APP

@@ -249,7 +249,8 @@ private slots:
         QCOMPARE(lstNotes, lstExpected);
         QCOMPARE(GuiKeyDriver::title(), QStringLiteral("MAIN MENU"));
         QCOMPARE(VSIM::SettingsC::intValue("LaserPlummet/Intensity"), iStoredAfter);
-        QVERIFY(!VSIM::SettingsC::boolValue("LaserPlummet/On"));
+        // Off once the menu is up.
+        QTRY_VERIFY(!VSIM::SettingsC::boolValue("LaserPlummet/On"));
         QCOMPARE(KestraTest::assertTexts(), QStringList());
     }
 

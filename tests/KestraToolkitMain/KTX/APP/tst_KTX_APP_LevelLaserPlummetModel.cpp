@@ -175,6 +175,29 @@ private slots:
         QCOMPARE(KestraTest::assertTexts(), QStringList());
     }
 
+    // Left for the next screen, the plummet goes off in the event loop's next round; started
+    // again before that, it stays on; the model's end switches it off at once.
+    void plummetOffInTheNextRound()
+    {
+        {
+            LevelLaserPlummetModelC oModel;
+            oModel.Start();
+            oModel.StopWithPlummetLater();
+            QVERIFY(!oModel.isStarted());
+            QVERIFY(VSIM::SettingsC::boolValue("LaserPlummet/On"));
+            QTRY_VERIFY(!VSIM::SettingsC::boolValue("LaserPlummet/On"));
+            oModel.Start();
+            oModel.StopWithPlummetLater();
+            oModel.StartReadings();
+            QTest::qWait(50);
+            QVERIFY(VSIM::SettingsC::boolValue("LaserPlummet/On"));
+            oModel.StopWithPlummetLater();
+        }
+        QVERIFY(!VSIM::SettingsC::boolValue("LaserPlummet/On"));
+        QCOMPARE(KestraTest::traces("Stadion"),
+                 QStringList({"Laser plummet on at 60 %.", "Laser plummet off.", "Laser plummet on at 60 %.", "Laser plummet off."}));
+    }
+
     // Started, the readings come from the hardware controller's thread as the tilt changes;
     // stopped, they end.
     void liveReadings()
