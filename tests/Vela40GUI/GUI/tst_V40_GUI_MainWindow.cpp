@@ -262,6 +262,9 @@ private slots:
         QVERIFY(!oThird.pPage->parent());
         QVERIFY(oPrepared.pPage);
         QVERIFY(!oPrepared.pPage->parent());
+        // Given back, a page shown alone comes on the screen.
+        oPrepared.pPage->show();
+        QVERIFY(QTest::qWaitForWindowExposed(oPrepared.pPage));
     }
 
     // What a page draws is on the window's surface once it is shown, prepared ahead or not; a

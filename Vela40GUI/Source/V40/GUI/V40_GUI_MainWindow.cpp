@@ -97,8 +97,11 @@ MainWindowC::~MainWindowC()
     // The pages belong to their panels and menus, which delete them themselves.
     releaseContentBar();
     for (const QPointer<QWidget>& pPage : qAsConst(m_lstHiddenPages)) {
-        if (pPage && pPage->parentWidget() == this)
+        if (pPage && pPage->parentWidget() == this) {
+            // Without a parent it would be a window of its own, which must show on the screen.
+            pPage->setAttribute(Qt::WA_DontShowOnScreen, false);
             pPage->setParent(nullptr);
+        }
     }
     if (s_pInstance == this)
         s_pInstance = nullptr;
