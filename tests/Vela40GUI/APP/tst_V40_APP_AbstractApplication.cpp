@@ -6,6 +6,7 @@
 #include "V40_APP_ApplicationModelBase.h"
 #include "V40_APP_ApplicationStateBase.h"
 #include "V40_APP_InvalidState.h"
+#include "V40_APP_NextRound.h"
 #include "V40_GUI_UTI_Trace.h"
 #include "V40_GUI_ComboWidget.h"
 #include "V40_GUI_ValueModel.h"
@@ -913,6 +914,26 @@ private slots:
         QCOMPARE(varSeenBySuccessor, QVariant(QStringLiteral("new")));
         QVERIFY(!pField->hasFocus());
         QVERIFY(KestraTest::assertTexts().isEmpty());
+    }
+
+    void nextRoundComesAfterWhatIsPosted()
+    {
+        // Work for the next round runs once, after what was posted before it was scheduled.
+        QStringList lstOrder;
+        NextRoundC oNext([&] { lstOrder << QStringLiteral("next"); });
+        QMetaObject::invokeMethod(this, [&] { lstOrder << QStringLiteral("posted"); }, Qt::QueuedConnection);
+        oNext.schedule();
+        oNext.schedule();
+        QVERIFY(oNext.isPending());
+        QTRY_VERIFY(!oNext.isPending());
+        QCoreApplication::processEvents();
+        QCOMPARE(lstOrder, QStringList({QStringLiteral("posted"), QStringLiteral("next")}));
+        // Cancelled, it does not run.
+        oNext.schedule();
+        oNext.cancel();
+        QVERIFY(!oNext.isPending());
+        QCoreApplication::processEvents();
+        QCOMPARE(lstOrder.size(), 2);
     }
 
     void exitCodeAllocatorCountsOn()

@@ -44,12 +44,10 @@ LevelLaserPlummetModelC::LevelLaserPlummetModelC(QObject* parent)
     // Taken when the model is made, with the screen built ahead: its thread is there before the
     // first opening.
     , m_pController(CCF::getHardwareController())
+    , m_oPlummetOff([this] { SetLaserPlummetOn(false); })
 {
     ReadInstrumentInfo();
     bindCommand([this](int, int) { UpdateInclinations(); });
-    m_oPlummetOff.setSingleShot(true);
-    m_oPlummetOff.setInterval(0);
-    connect(&m_oPlummetOff, &QTimer::timeout, this, [this] { SetLaserPlummetOn(false); });
 }
 
 void LevelLaserPlummetModelC::ReadInstrumentInfo()
@@ -152,7 +150,7 @@ void LevelLaserPlummetModelC::Start()
 void LevelLaserPlummetModelC::StartReadings()
 {
     // Started again before the plummet went off: it stays on.
-    m_oPlummetOff.stop();
+    m_oPlummetOff.cancel();
     if (m_bStarted)
         return;
     m_bStarted = true;
@@ -171,8 +169,8 @@ void LevelLaserPlummetModelC::StartReadings()
 
 void LevelLaserPlummetModelC::Stop()
 {
-    const bool bOffPending = m_oPlummetOff.isActive();
-    m_oPlummetOff.stop();
+    const bool bOffPending = m_oPlummetOff.isPending();
+    m_oPlummetOff.cancel();
     if (m_bStarted || bOffPending)
         SetLaserPlummetOn(false);
     StopReadings();
@@ -183,7 +181,7 @@ void LevelLaserPlummetModelC::StopWithPlummetLater()
     if (!m_bStarted)
         return;
     StopReadings();
-    m_oPlummetOff.start();
+    m_oPlummetOff.schedule();
 }
 
 void LevelLaserPlummetModelC::StopReadings()

@@ -4,8 +4,9 @@
 #include "Ferrolib/BSS_TSK_Command.h"
 #include "Ferrolib/BSS_TSK_Observer.h"
 
+#include "V40_APP_NextRound.h"
+
 #include <QObject>
-#include <QTimer>
 
 namespace BSS {
 namespace TSK {
@@ -80,9 +81,8 @@ private:
     bool m_bStarted;
     BSS::TSK::SubjectC* m_pMeasSubject;
     CCF::HardwareControllerC* const m_pController;
-    // A zero timer fires only once the posted events, the next screen's paint among them, are
-    // handled.
-    QTimer m_oPlummetOff;
+    // After the next screen's paint.
+    V40::APP::NextRoundC m_oPlummetOff;
 };
 
 } // namespace APP

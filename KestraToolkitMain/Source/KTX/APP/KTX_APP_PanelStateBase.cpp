@@ -20,13 +20,11 @@ namespace APP {
 PanelStateBaseC::PanelStateBaseC(int iTitleToken, QObject* parent)
     : V40::APP::ApplicationStateBaseC(parent)
     , m_iTitleToken(iTitleToken)
-{
-    m_oAfterShow.setSingleShot(true);
-    m_oAfterShow.setInterval(0);
-    connect(&m_oAfterShow, &QTimer::timeout, this, [this] {
+    , m_oAfterShow([this] {
         if (isRunning())
             afterShow();
-    });
+    })
+{
 }
 
 PanelStateBaseC::~PanelStateBaseC()
@@ -142,9 +140,9 @@ void PanelStateBaseC::execute()
     showPage();
     if (QWidget* pFocus = focusOnShow())
         pFocus->setFocus(Qt::OtherFocusReason);
-    m_oAfterShow.start();
+    m_oAfterShow.schedule();
     V40::APP::ApplicationStateBaseC::execute();
-    m_oAfterShow.stop();
+    m_oAfterShow.cancel();
 }
 
 void PanelStateBaseC::showPage()

@@ -5,11 +5,11 @@
 // built ahead by the warm-up is brought up to date before it is first shown.
 // A panel state is its panel (createPanel()) and its slots, nothing more.
 #include "V40_APP_ApplicationStateBase.h"
+#include "V40_APP_NextRound.h"
 
 #include <QList>
 #include <QPointer>
 #include <QShortcut>
-#include <QTimer>
 
 namespace V40 {
 namespace GUI {
@@ -84,8 +84,8 @@ private:
     QPointer<QWidget> m_pPanel;
     QList<FunctionKeyS> m_lstFunctionKeys;
     bool m_bBuiltAhead = false;
-    // A zero timer fires only once the posted events, the page's paint among them, are handled.
-    QTimer m_oAfterShow;
+    // After the page's paint.
+    V40::APP::NextRoundC m_oAfterShow;
 };
 
 } // namespace APP

@@ -3,13 +3,13 @@
 #include "V40_APP_ApplicationModelBase.h"
 #include "V40_APP_ApplicationStateBase.h"
 #include "V40_APP_InvalidState.h"
+#include "V40_APP_NextRound.h"
 #include "V40_APP_WaitLoop.h"
 #include "V40_GUI_UTI_Trace.h"
 
 #include "Ferrolib/BSS_Assert.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -20,21 +20,18 @@ namespace V40 {
 namespace APP {
 
 // The states and models of finished runs. Taking a run's pages apart costs as much as painting
-// the menu that follows, so they go after that paint: a zero timer fires only once the posted
-// events, the menu's update among them, have been handled.
+// the menu that follows, so they go after that paint.
 class AbstractApplicationC::RetiredRunsC : public QObject
 {
 public:
     // fnAfter runs in the round after a deletion.
     explicit RetiredRunsC(std::function<void()> fnAfter)
-        : m_fnAfter(std::move(fnAfter))
-    {
-        m_oTimer.setSingleShot(true);
-        m_oTimer.setInterval(0);
-        QObject::connect(&m_oTimer, &QTimer::timeout, this, [this] {
+        : m_oClear([this] {
             clear();
-            QTimer::singleShot(0, this, m_fnAfter);
-        });
+            m_oAfter.schedule();
+        })
+        , m_oAfter(std::move(fnAfter))
+    {
     }
     ~RetiredRunsC() override { clear(); }
 
@@ -43,12 +40,12 @@ public:
     {
         m_lstRuns.append(RunS{std::move(rmapStates), QSharedPointer<ApplicationModelBaseC>(rspModel.take())});
         rmapStates.clear();
-        m_oTimer.start();
+        m_oClear.schedule();
     }
 
     void clear()
     {
-        m_oTimer.stop();
+        m_oClear.cancel();
         // Taken out first: a destructor that reaches the application finds nothing half deleted.
         QList<RunS> lstRuns;
         lstRuns.swap(m_lstRuns);
@@ -67,8 +64,8 @@ private:
     };
 
     QList<RunS> m_lstRuns;
-    QTimer m_oTimer;
-    const std::function<void()> m_fnAfter;
+    NextRoundC m_oClear;
+    NextRoundC m_oAfter;
 };
 
 AbstractApplicationC::AbstractApplicationC()
