@@ -3,6 +3,9 @@
 #include "SimInstrument/VSIM_Folders.h"
 #include "VSIM_WatcherControl.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <mutex>
@@ -41,6 +44,20 @@ QString registryFileFor(const QString& strNativePath)
 {
     const QString strKey = normalisedRegistryKey(strNativePath);
     return registryDir() + "/" + (strKey.isEmpty() ? QStringLiteral("root") : strKey) + ".ini";
+}
+
+// Only texts are stored in the registry, and QSettings writes a text that begins with '@' as
+// "@@", so a value in the variant form, alone or in a list, means the file is damaged.
+bool holdsDamagedValue(const QString& strFile)
+{
+    QFile oFile(strFile);
+    if (!QFileInfo(strFile).isFile() || !oFile.open(QIODevice::ReadOnly))
+        return false;
+    static const QRegularExpression s_oVariant(QStringLiteral("(^|[=,\"])\\s*@Variant\\("),
+                                               QRegularExpression::MultilineOption);
+    // The whole content: a damaged file may hold NUL bytes before the value.
+    const QByteArray baContent = oFile.readAll();
+    return s_oVariant.match(QString::fromLatin1(baContent.constData(), baContent.size())).hasMatch();
 }
 
 void setSimulatorRoot(bool bLocalMachine, const QString& strKey)

@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSettings>
 
 #include <atomic>
@@ -73,25 +72,9 @@ QByteArray iniValue(const QString& strValue)
     return baValue + '"';
 }
 
-// QSettings reads a value in its variant form as a stored Qt object: a damaged one can announce
-// any size, or a picture, which a program without a GUI must not make (Qt stops it). Only texts
-// are stored here, and QSettings writes a text that begins with '@' as "@@", so a value in that
-// form, alone or in a list, means the file is damaged.
-bool holdsVariantForm(const QString& strFile)
-{
-    QFile oFile(strFile);
-    if (!QFileInfo(strFile).isFile() || !oFile.open(QIODevice::ReadOnly))
-        return false;
-    static const QRegularExpression s_oVariant(QStringLiteral("(^|[=,\"])\\s*@Variant\\("),
-                                               QRegularExpression::MultilineOption);
-    // The whole content: a damaged file may hold NUL bytes before the value.
-    const QByteArray baContent = oFile.readAll();
-    return s_oVariant.match(QString::fromLatin1(baContent.constData(), baContent.size())).hasMatch();
-}
-
 bool accessSettings(const std::function<void()>& fnAccess)
 {
-    bool bRead = !holdsVariantForm(simulatorSettingsFile());
+    bool bRead = !holdsDamagedValue(simulatorSettingsFile());
     if (bRead) {
         try {
             fnAccess();

@@ -3,6 +3,7 @@
 #include "KestraProcess.h"
 #include "KestraTest.h"
 
+#include "Ferrolib/BSS_REG_NativeSettings.h"
 #include "SimInstrument/VSIM_Registry.h"
 #include "SimInstrument/VSIM_Settings.h"
 
@@ -246,6 +247,59 @@ private slots:
         QString strOutput;
         QCOMPARE(KestraTest::runSimCtl({"list"}, &strOutput), 0);
         QVERIFY2(strOutput.contains("Settings/PlatformKind"), qPrintable(strOutput));
+    }
+
+    // The same damage in another registry key, read by the start-up or the Bluetooth screen:
+    // the key starts afresh, the damaged file is kept beside it, nothing stops. When it cannot be
+    // moved aside, the key reads as empty and a write fails.
+    void variantFormInARegistryKeyStopsNothing_data()
+    {
+        variantFormStopsNothing_data();
+        QTest::newRow("cannot be moved aside") << QByteArray("Mode=@Variant(\\0\\0\\0\x92x7f)\n");
+    }
+
+    void variantFormInARegistryKeyStopsNothing()
+    {
+        QFETCH(QByteArray, baStored);
+        const bool bMovable = QTest::currentDataTag() != QByteArray("cannot be moved aside");
+        const QString strKey = QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Kestra\\Startup");
+        const QString strFile = BSS::REG::iniFileFor(strKey);
+        const QString strAside = strFile + ".damaged";
+        QDir(strAside).removeRecursively();
+        QFile::remove(strAside);
+        // A folder in the way, with something in it, keeps the file where it is.
+        if (!bMovable)
+            QVERIFY(QDir().mkpath(strAside + "/in the way"));
+        const QByteArray baContent = "[General]\nApplicationMode=1\n" + baStored;
+        {
+            QDir().mkpath(QFileInfo(strFile).absolutePath());
+            QFile oFile(strFile);
+            QVERIFY(oFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            oFile.write(baContent);
+        }
+        auto upSettings = BSS::REG::openNativeSettings(strKey);
+        QVERIFY(!upSettings->value("ApplicationMode").isValid());
+        QVERIFY(upSettings->allKeys().isEmpty());
+        upSettings->setValue("ApplicationMode", 2);
+        upSettings->sync();
+        const QString strTraces = KestraTest::traces("Registry").join('\n');
+        if (bMovable) {
+            QCOMPARE(upSettings->status(), QSettings::NoError);
+            QCOMPARE(BSS::REG::openNativeSettings(strKey)->value("ApplicationMode").toInt(), 2);
+            QFile oAside(strAside);
+            QVERIFY(oAside.open(QIODevice::ReadOnly));
+            QCOMPARE(oAside.readAll(), baContent);
+            QVERIFY2(strTraces.contains("kept as " + strAside), qPrintable(strTraces));
+        } else {
+            QVERIFY(upSettings->status() != QSettings::NoError);
+            QFile oFile(strFile);
+            QVERIFY(oFile.open(QIODevice::ReadOnly));
+            QCOMPARE(oFile.readAll(), baContent);
+            QVERIFY2(strTraces.contains("cannot be moved aside"), qPrintable(strTraces));
+        }
+        QDir(strAside).removeRecursively();
+        QFile::remove(strAside);
+        QFile::remove(strFile);
     }
 
     // What was read is kept for as long as the file stays the same: a change by another writer,

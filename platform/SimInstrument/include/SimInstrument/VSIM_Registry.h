@@ -9,6 +9,10 @@ namespace VSIM {
 // are dropped, so no key path leads out of the registry folder.
 QString normalisedRegistryKey(const QString& strNativePath);
 QString registryFileFor(const QString& strNativePath);
+// Whether a registry file holds a value in QSettings' own variant form ("@Variant(...)"), which
+// only damage puts there: QSettings would throw, or make a picture, which a program without a
+// GUI must not (Qt stops it). Such a file must not be handed to QSettings.
+bool holdsDamagedValue(const QString& strFile);
 
 // The simulator's registry root (hive and key), under which its own settings live.
 void setSimulatorRoot(bool bLocalMachine, const QString& strKey);
